@@ -18,6 +18,22 @@ namespace folianto::table {
 
 class RowStore; // rows shared between a dataset and its clones (private to the engine)
 
+// A data-aware control watching one cursor: told about changes of its view (the rows passing
+// the filter, in the active order) one row at a time, with "about to" calls before the view
+// changes. Nothing is told while the controls are suspended; resuming sends one reset.
+class DatasetListener {
+public:
+    virtual ~DatasetListener() = default;
+    virtual void rowAboutToBeInserted(int viewRow) {}
+    virtual void rowInserted(int viewRow) {}
+    virtual void rowAboutToBeRemoved(int viewRow) {}
+    virtual void rowRemoved(int viewRow) {}
+    virtual void rowChanged(int viewRow) {}
+    virtual void viewAboutToBeReset() {}
+    virtual void viewReset() {}
+    virtual void currentRowChanged() {}
+};
+
 enum class DatasetState { Inactive, Browse, Edit, Insert };
 
 struct LocateOptions {
@@ -50,6 +66,7 @@ public:
     int fieldCount() const;
     int findField(const QString& name) const;  // -1 when absent
     int fieldIndex(const QString& name) const; // throws TableError when absent
+    const FieldDef& fieldDef(int field) const;
 
     void createEmpty();                         // empty table from the field definitions; becomes active
     void setFileName(const QString& path);
@@ -91,6 +108,7 @@ public:
     QString asString(const QString& field) const;   // "" for null; dates as dd.MM.yyyy
     int asInt(const QString& field) const;          // 0 for null
     QDate asDate(const QString& field) const;       // invalid for null
+    bool asBool(const QString& field) const;        // false for null
     // Writing needs Edit or Insert state. Empty text stores null; text is cut to the width;
     // a text given to a number or date field is converted (throws TableError when it cannot be).
     void setValue(int field, const QVariant& v);
@@ -137,6 +155,12 @@ public:
     };
     Events& events();
     void setCalcValue(const QString& field, const QVariant& v); // only inside calcFields
+
+    // --- the view by position, for data-aware controls (does not move the cursor) -------
+    QVariant valueAt(int viewRow, int field) const;  // calculated fields computed for that row
+    Bookmark bookmarkAt(int viewRow) const;
+    void addListener(DatasetListener* listener);
+    void removeListener(DatasetListener* listener);
 
 private:
     struct Impl;

@@ -1,0 +1,258 @@
+// The binary catalogue file:
+//   header  magic (8 bytes), version (u16), flags (u16), CRC-32 of the payload (u32),
+//           payload length (u64)
+//   payload field count (u32); per field: name length (u16) and UTF-8 name, type (u8),
+//           calculated (u8), width (u32); row count (u32); per row and stored field: a
+//           presence byte (0 = null) and, when present, the value: text as length (u32) and
+//           UTF-8, dates as day numbers (i64), integers as i16/i32, booleans as one byte.
+// All numbers little-endian. The file must be exactly header plus payload.
+
+#include "engines/table/Crc32.h"
+#include "engines/table/TableData.h"
+#include "engines/table/TableError.h"
+
+#include <QDate>
+#include <QtEndian>
+#include <cstring>
+
+namespace folianto::table {
+
+namespace {
+
+constexpr char kMagic[8] = {'\x89', 'F', 'B', 'O', 'N', '\r', '\n', '\x1a'};
+constexpr quint16 kVersion = 1;
+constexpr qsizetype kHeaderSize = 8 + 2 + 2 + 4 + 8;
+
+QString damaged()
+{
+    return QStringLiteral("Файл каталога повреждён");
+}
+
+quint8 typeCode(FieldType t)
+{
+    return quint8(t);
+}
+
+FieldType typeFromCode(quint8 c)
+{
+    if (c > quint8(FieldType::Boolean))
+        throw TableError(damaged());
+    return FieldType(c);
+}
+
+class Writer {
+public:
+    explicit Writer(QByteArray& out) : out_(out) {}
+    template <typename T>
+    void num(T v)
+    {
+        const T le = qToLittleEndian(v);
+        out_.append(reinterpret_cast<const char*>(&le), sizeof le);
+    }
+    void bytes(const QByteArray& b) { out_.append(b); }
+
+private:
+    QByteArray& out_;
+};
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView in) : in_(in) {}
+    template <typename T>
+    T num()
+    {
+        need(sizeof(T));
+        T v;
+        std::memcpy(&v, in_.data() + pos_, sizeof v);
+        pos_ += sizeof(T);
+        return qFromLittleEndian(v);
+    }
+    QByteArrayView bytes(quint64 n)
+    {
+        need(n);
+        QByteArrayView v = in_.sliced(pos_, qsizetype(n));
+        pos_ += qsizetype(n);
+        return v;
+    }
+    qsizetype remaining() const { return in_.size() - pos_; }
+
+private:
+    void need(quint64 n) const
+    {
+        if (n > quint64(remaining()))
+            throw TableError(damaged());
+    }
+    QByteArrayView in_;
+    qsizetype pos_ = 0;
+};
+
+void writeValue(Writer& w, const FieldDef& def, const QVariant& v)
+{
+    if (!v.isValid()) {
+        w.num<quint8>(0);
+        return;
+    }
+    w.num<quint8>(1);
+    switch (def.type) {
+    case FieldType::String:
+    case FieldType::FixedString:
+    case FieldType::Memo: {
+        const QByteArray utf8 = v.toString().toUtf8();
+        w.num<quint32>(quint32(utf8.size()));
+        w.bytes(utf8);
+        break;
+    }
+    case FieldType::Date:
+        w.num<qint64>(v.toDate().toJulianDay());
+        break;
+    case FieldType::Int16:
+        w.num<qint16>(qint16(v.toInt()));
+        break;
+    case FieldType::Int32:
+        w.num<qint32>(qint32(v.toInt()));
+        break;
+    case FieldType::Boolean:
+        w.num<quint8>(v.toBool() ? 1 : 0);
+        break;
+    }
+}
+
+QVariant readValue(Reader& r, const FieldDef& def)
+{
+    const quint8 present = r.num<quint8>();
+    if (present == 0)
+        return {};
+    if (present != 1)
+        throw TableError(damaged());
+    switch (def.type) {
+    case FieldType::String:
+    case FieldType::FixedString:
+    case FieldType::Memo: {
+        const quint32 len = r.num<quint32>();
+        QString text = QString::fromUtf8(r.bytes(len));
+        if (def.type != FieldType::Memo && text.size() > def.size)
+            text.truncate(def.size);
+        return text;
+    }
+    case FieldType::Date: {
+        const QDate d = QDate::fromJulianDay(r.num<qint64>());
+        if (!d.isValid() || d.year() < 1 || d.year() > 9999)
+            throw TableError(damaged());
+        return d;
+    }
+    case FieldType::Int16:
+        return int(r.num<qint16>());
+    case FieldType::Int32:
+        return int(r.num<qint32>());
+    case FieldType::Boolean: {
+        const quint8 b = r.num<quint8>();
+        if (b > 1)
+            throw TableError(damaged());
+        return b == 1;
+    }
+    }
+    throw TableError(damaged());
+}
+
+} // namespace
+
+bool looksLikeBon(QByteArrayView bytes)
+{
+    return bytes.size() >= qsizetype(sizeof kMagic) && std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0;
+}
+
+QByteArray encodeBon(const TableData& table)
+{
+    QByteArray payload;
+    payload.reserve(qsizetype(table.rows.size()) * 256 + 1024);
+    Writer w(payload);
+    w.num<quint32>(quint32(table.defs.size()));
+    for (const FieldDef& f : table.defs) {
+        const QByteArray name = f.name.toUtf8();
+        w.num<quint16>(quint16(name.size()));
+        w.bytes(name);
+        w.num<quint8>(typeCode(f.type));
+        w.num<quint8>(f.calculated ? 1 : 0);
+        w.num<quint32>(quint32(f.size));
+    }
+    w.num<quint32>(quint32(table.rows.size()));
+    for (const auto& row : table.rows)
+        for (int i = 0; i < table.defs.size(); ++i)
+            if (!table.defs[i].calculated)
+                writeValue(w, table.defs[i], size_t(i) < row.size() ? row[size_t(i)] : QVariant());
+
+    QByteArray file;
+    file.reserve(kHeaderSize + payload.size());
+    file.append(kMagic, sizeof kMagic);
+    Writer h(file);
+    h.num<quint16>(kVersion);
+    h.num<quint16>(0);
+    h.num<quint32>(crc32(payload));
+    h.num<quint64>(quint64(payload.size()));
+    file.append(payload);
+    return file;
+}
+
+TableData decodeBon(QByteArrayView bytes)
+{
+    if (!looksLikeBon(bytes))
+        throw TableError(QStringLiteral("Файл не является каталогом"));
+    Reader header(bytes.sliced(sizeof kMagic));
+    const quint16 version = header.num<quint16>();
+    if (version > kVersion)
+        throw TableError(QStringLiteral("Каталог записан более новой версией программы"));
+    if (version == 0)
+        throw TableError(damaged());
+    header.num<quint16>(); // flags, none defined yet
+    const quint32 crc = header.num<quint32>();
+    const quint64 length = header.num<quint64>();
+    if (length != quint64(bytes.size() - kHeaderSize))
+        throw TableError(damaged());
+    const QByteArrayView payload = bytes.sliced(kHeaderSize);
+    if (crc32(payload) != crc)
+        throw TableError(damaged());
+
+    Reader r(payload);
+    TableData t;
+    const quint32 fieldCount = r.num<quint32>();
+    if (fieldCount == 0 || fieldCount > 1000)
+        throw TableError(damaged());
+    int stored = 0;
+    for (quint32 i = 0; i < fieldCount; ++i) {
+        FieldDef f;
+        f.name = QString::fromUtf8(r.bytes(r.num<quint16>()));
+        f.type = typeFromCode(r.num<quint8>());
+        const quint8 calc = r.num<quint8>();
+        if (calc > 1)
+            throw TableError(damaged());
+        f.calculated = calc == 1;
+        const quint32 size = r.num<quint32>();
+        if (size > 65535)
+            throw TableError(damaged());
+        f.size = int(size);
+        stored += f.calculated ? 0 : 1;
+        t.defs.append(f);
+    }
+    try {
+        checkFieldDefs(t.defs);
+    } catch (const TableError&) {
+        throw TableError(damaged());
+    }
+    const quint32 rowCount = r.num<quint32>();
+    // Every stored value takes at least its presence byte.
+    if (rowCount > 0 && (stored == 0 || quint64(rowCount) * quint64(stored) > quint64(r.remaining())))
+        throw TableError(damaged());
+    t.rows.reserve(rowCount);
+    for (quint32 n = 0; n < rowCount; ++n) {
+        std::vector<QVariant> row(size_t(t.defs.size()));
+        for (int i = 0; i < t.defs.size(); ++i)
+            if (!t.defs[i].calculated)
+                row[size_t(i)] = readValue(r, t.defs[i]);
+        t.rows.push_back(std::move(row));
+    }
+    if (r.remaining() != 0)
+        throw TableError(damaged());
+    return t;
+}
+
+} // namespace folianto::table

@@ -1,0 +1,48 @@
+#pragma once
+// One cursor's view of the shared rows: those passing its filter, in the order of its active
+// index (ties and the unsorted view in storage order).
+
+#include "engines/table/RowStore.h"
+
+#include <functional>
+#include <vector>
+
+namespace folianto::table {
+
+struct SortKey {
+    int field = 0;
+    FieldType type = FieldType::String;
+};
+
+class CursorView {
+public:
+    using Accept = std::function<bool(const Row*)>;
+
+    void setOrder(std::vector<SortKey> keys, bool descending);
+    void setAccept(Accept accept) { accept_ = std::move(accept); }
+    bool accepts(const Row* row) const { return !accept_ || accept_(row); }
+
+    void rebuild(const RowStore& store);
+    void clear() { rows_.clear(); }
+
+    int size() const { return int(rows_.size()); }
+    Row* at(int i) const { return rows_[size_t(i)]; }
+    const std::vector<Row*>& rows() const { return rows_; }
+    int indexOf(const Row* row) const;
+    int insertionPoint(const Row* row) const;  // where the row belongs (row not in the view)
+    bool inPlace(int i) const;                 // the row at i still sits between its neighbours
+    void insertAt(int i, Row* row) { rows_.insert(rows_.begin() + i, row); }
+    void eraseAt(int i) { rows_.erase(rows_.begin() + i); }
+
+    bool less(const Row* a, const Row* b) const;
+
+private:
+    int compareKeys(const Row* a, const Row* b) const;
+
+    std::vector<SortKey> keys_;
+    bool descending_ = false;
+    Accept accept_;
+    std::vector<Row*> rows_;
+};
+
+} // namespace folianto::table

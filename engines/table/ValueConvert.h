@@ -1,0 +1,21 @@
+#pragma once
+// Turning what callers assign into the value a field stores, and stored values into text.
+
+#include "engines/table/FieldDef.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace folianto::table {
+
+// The stored form of v for the field: null for empty text, text cut to the width, numbers and
+// dates read from text. Throws TableError when v cannot be a value of the field.
+QVariant toFieldValue(const FieldDef& def, const QVariant& v);
+
+// Text of a stored value: "" for null, dates as dd.MM.yyyy.
+QString valueText(const QVariant& v);
+
+// Dates written by hand: dd.MM.yyyy (also d.M.yyyy) or yyyy-MM-dd; invalid when neither.
+QDate parseDate(const QString& text);
+
+} // namespace folianto::table
