@@ -21,10 +21,18 @@ enum class Answer { Yes, No, Cancel, Ok };
 enum class Question { YesNo, OkCancel, YesNoCancel };
 
 struct FileDialogRequest {
-    QString caption;
-    QString directory;   // initial folder or file
-    QString filter;      // Qt filter string, e.g. "Каталоги (*.bon);;Все файлы (*)"
-    QString defaultSuffix;
+    QString caption{};
+    QString directory{};     // initial folder or file
+    QString filter{};        // Qt filter string, e.g. "Каталоги (*.bon);;Все файлы (*)"
+    QString defaultSuffix{}; // with or without the dot
+    // Open dialogs only: false lets the user name a file that does not exist yet.
+    bool mustExist = true;
+};
+
+// A chosen file together with the file type picked in the dialog's filter list.
+struct FileChoice {
+    QString path;        // empty when cancelled
+    int filterNumber = 0; // 1 = the first type of the filter, 0 when cancelled
 };
 
 class Interaction {
@@ -44,6 +52,8 @@ public:
     virtual QString openFileName(const FileDialogRequest& r) = 0;
     virtual QStringList openFileNames(const FileDialogRequest& r) = 0;
     virtual QString saveFileName(const FileDialogRequest& r) = 0;
+    // A save dialog that also reports which file type the user picked.
+    virtual FileChoice saveFileChoice(const FileDialogRequest& r) = 0;
     virtual QString folderName(const QString& caption, const QString& directory) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
