@@ -1,0 +1,62 @@
+#pragma once
+// Helpers shared by the file-system tests: permission bits, links, and a temporary TMPDIR.
+
+#include "support/TempDir.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace folianto::test {
+
+inline bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+inline mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return st.st_mode & 07777;
+}
+
+inline bool setMode(const QString& path, mode_t mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+inline bool makeLink(const QString& target, const QString& link)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData())
+        == 0;
+}
+
+// Points QDir::tempPath() at a fresh folder for the lifetime of the object.
+class TempDirAsTmp {
+public:
+    TempDirAsTmp() : saved_(qgetenv("TMPDIR")), hadValue_(qEnvironmentVariableIsSet("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    }
+    ~TempDirAsTmp()
+    {
+        if (hadValue_)
+            qputenv("TMPDIR", saved_);
+        else
+            qunsetenv("TMPDIR");
+    }
+    TempDirAsTmp(const TempDirAsTmp&) = delete;
+    TempDirAsTmp& operator=(const TempDirAsTmp&) = delete;
+
+    TempDir dir;
+
+private:
+    QByteArray saved_;
+    bool hadValue_;
+};
+
+} // namespace folianto::test
