@@ -1,0 +1,121 @@
+#include "reader/ArchiveCommon.h"
+
+#include "engines/archive/HaDirectory.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QWidget>
+
+namespace folianto::reader {
+
+using namespace detail;
+
+namespace {
+
+QString haProgram(const ArchiveRequest& request)
+{
+    if (!request.haProgram.isEmpty())
+        return request.haProgram;
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("folianto-ha.exe");
+#else
+    const QString name = QStringLiteral("folianto-ha");
+#endif
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+bool complete(const QString& target, qint64 size)
+{
+    const QFileInfo info(target);
+    return info.isFile() && info.size() == size;
+}
+
+void bringToFront()
+{
+    if (QWidget* window = QApplication::activeWindow()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+// Runs the extractor for one entry and waits for the file: one check a second, at most
+// HaTimeout + 1 checks, ending early when the extractor has exited.
+QString runExtractor(const QString& archive, const archive::HaEntry& entry, const QString& target,
+                     const ArchiveRequest& request)
+{
+    QProcess process;
+    process.setProgram(haProgram(request));
+    process.setArguments({QStringLiteral("ey"), QFileInfo(archive).absoluteFilePath(), entry.path});
+    process.setWorkingDirectory(request.workFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted()) {
+        tell(haNotStartedMessage());
+        return {};
+    }
+
+    QString result;
+    bool ended = false;
+    for (int checks = 1;; ++checks) {
+        ended = process.state() == QProcess::NotRunning;
+        if (complete(target, entry.unpackedSize)) {
+            result = target;
+            break;
+        }
+        if (ended || checks > request.haTimeoutSeconds)
+            break;
+        process.waitForFinished(1000);
+    }
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
+    if (result.isEmpty()) {
+        QFile::remove(target);
+        if (ended) {
+            tell(notUnpackedMessage());
+        } else {
+            bringToFront();
+            tell(haTimeoutMessage());
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QString ExtractFromHa(const QString& archive, QStringList* list, const ArchiveRequest& request)
+{
+    ensureWorkFolder(request);
+    if (!QFileInfo(archive).isFile())
+        return {};
+    const auto entries = archive::HaDirectory::readFile(archive);
+    if (!entries)
+        return {};
+    if (list) {
+        for (const archive::HaEntry& e : *entries)
+            list->append(e.displayName);
+        return {};
+    }
+    if (request.arc < 0 || request.arc >= entries->size())
+        return {};
+
+    const archive::HaEntry& entry = entries->at(request.arc);
+    const QString target = targetFor(request, entry.displayName);
+    const auto clash = target.isEmpty() ? std::nullopt : clearTarget(target, request);
+    if (!clash) {
+        tell(notUnpackedMessage());
+        return {};
+    }
+    if (!clash->isEmpty())
+        return *clash;
+    return runExtractor(archive, entry, target, request);
+}
+
+} // namespace folianto::reader
