@@ -1,0 +1,65 @@
+#include "catalogue/BulkChange.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/WaitCursor.h"
+
+namespace folianto::catalogue {
+
+BulkChange::BulkChange(Catalogue& catalogue, CatalogueHost& host)
+    : catalogue_(catalogue), host_(host), wait_(std::make_unique<WaitCursor>()),
+      previousRowEvents_(catalogue.rowEventsOn())
+{
+    catalogue_.setRowEventsOn(false);
+    catalogue_.Ds().disableControls();
+    host_.setProgress(0);
+    host_.setProgressVisible(true);
+}
+
+BulkChange::~BulkChange()
+{
+    if (!finished_) {
+        catalogue_.finishPendingEdit();
+        try {
+            catalogue_.WriteCatalogueFile();
+        } catch (const std::exception&) {
+            // The error that ended the operation early is the one the user is told about.
+        }
+    }
+    catalogue_.setRowEventsOn(previousRowEvents_);
+    catalogue_.Ds().enableControls();
+    host_.setProgressVisible(false);
+    host_.setProgress(0);
+    wait_.reset();
+    host_.UpdateViewState();
+    catalogue_.ShowRowPosition();
+}
+
+bool BulkChange::postRow()
+{
+    auto& ds = catalogue_.Ds();
+    if (!ds.isEditing())
+        return false;
+    try {
+        ds.post();
+        ++posted_;
+        return true;
+    } catch (const std::exception&) {
+        ds.cancel();
+        ++cancelled_;
+        return false;
+    }
+}
+
+void BulkChange::setProgress(int percent)
+{
+    host_.setProgress(percent);
+}
+
+void BulkChange::finish()
+{
+    finished_ = true;
+    catalogue_.finishPendingEdit();
+    catalogue_.WriteCatalogueFile();
+}
+
+} // namespace folianto::catalogue
