@@ -17,7 +17,14 @@ QString fromKoi8r(QByteArrayView bytes);
 
 // Byte-to-byte recodings into Windows-1251, as the reader uses them. Both stop at the first
 // zero byte: the result holds only the bytes before it.
+// CP866 frames and rules come out as ASCII line art (- = | +), shades and blocks as '#'.
 QByteArray dosToWin(QByteArrayView bytes);
 QByteArray koiToWin(QByteArrayView bytes);
+
+// The same recodings done in place on a buffer: the bytes before the first zero byte are
+// recoded, the zero and everything after it stay as they are. Returns how many bytes were
+// recoded.
+qsizetype dosToWinInPlace(QByteArray& buffer);
+qsizetype koiToWinInPlace(QByteArray& buffer);
 
 } // namespace folianto::codepage
