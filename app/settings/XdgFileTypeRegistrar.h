@@ -2,7 +2,7 @@
 // The file type on a freedesktop system, below the user's data folder ($XDG_DATA_HOME, else
 // ~/.local/share):
 //   mime/packages/<type>.xml      the MIME type application/x-<type> "<program> files"
-//   mime/packages/<type>-ext.xml  its glob "*<extension>" (the claim on the extension)
+//   mime/packages/<type>-<ext>.xml  its glob "*<extension>" (the claim on the extension)
 //   applications/<type>.desktop   the program, Exec = executable %f, for that MIME type
 // The MIME and desktop databases are refreshed with update-mime-database and
 // update-desktop-database when those programs exist and something changed.
