@@ -82,7 +82,12 @@ public:
     {
         const quint16 n = u16();
         const QByteArrayView b = bytes(n);
-        return ok_ ? QString::fromUtf8(b) : QString();
+        if (!ok_)
+            return {};
+        QString s = QString::fromUtf8(b);
+        if (s.toUtf8() != b) // not valid UTF-8: not a value we wrote
+            ok_ = false;
+        return s;
     }
     bool flag()
     {
