@@ -1,9 +1,16 @@
 #pragma once
 // Text order and comparison shared by sorting, locate and the filter: Russian alphabetical,
 // case-sensitive unless asked otherwise, nulls before every value.
+//
+// The order: blanks and punctuation, then digits, then Latin letters, then Cyrillic letters in
+// the order of the Russian alphabet, then any other letters. Letters are compared first without
+// regard to case, with ё filed together with е. Texts that are alike in that sense are decided
+// at their first difference: е before Е before ё before Ё (lowercase first, ё after е). With
+// caseInsensitive only the е/ё difference remains, and Пушкин equals ПУШКИН.
 
 #include "engines/table/FieldDef.h"
 
+#include <QByteArray>
 #include <QStringView>
 #include <QVariant>
 
@@ -14,5 +21,13 @@ bool textEquals(QStringView a, QStringView b, bool caseInsensitive = false);
 bool textStartsWith(QStringView text, QStringView prefix, bool caseInsensitive = false);
 // Values of one field type; a null QVariant orders before every value and equals only null.
 int compareValues(const QVariant& a, const QVariant& b, FieldType type, bool caseInsensitive = false);
+
+// A byte string whose plain byte order (memcmp, QByteArray::compare) is the order of
+// compareText with the same case rule; equal keys exactly when compareText gives 0.
+// Precompute it once per row to sort many texts quickly.
+QByteArray collationKey(QStringView text, bool caseInsensitive = false);
+
+// The case-folded form of one UTF-16 code unit: equal folds are equal without regard to case.
+char16_t foldCase(char16_t c);
 
 } // namespace folianto::table

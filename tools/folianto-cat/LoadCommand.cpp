@@ -1,0 +1,121 @@
+#include "Commands.h"
+#include "Console.h"
+#include "TabText.h"
+#include "catalogue/CatalogueRecord.h"
+#include "engines/table/Dataset.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
+
+using folianto::table::Dataset;
+using folianto::table::TableError;
+
+namespace {
+
+// Field numbers named by the header line; throws TableError for an unknown or repeated name.
+QList<int> headerFields(const Dataset& ds, const QStringList& names)
+{
+    QList<int> fields;
+    for (const QString& name : names) {
+        const int f = ds.findField(name);
+        if (f < 0 || ds.fieldDef(f).calculated)
+            throw TableError(QStringLiteral("unknown field %1").arg(name));
+        if (fields.contains(f))
+            throw TableError(QStringLiteral("field %1 named twice").arg(name));
+        fields.append(f);
+    }
+    return fields;
+}
+
+// Appends one row; throws TableError, leaving no row behind, when a value does not fit.
+void appendRow(Dataset& ds, const QList<int>& fields, const QStringList& values)
+{
+    if (values.size() != fields.size())
+        throw TableError(QStringLiteral("%1 values where the header names %2").arg(values.size()).arg(fields.size()));
+    ds.append();
+    try {
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            ds.setValue(fields[i], values[i]);
+        ds.post();
+    } catch (...) {
+        ds.cancel();
+        throw;
+    }
+}
+
+void openOrCreate(Dataset& ds, const QString& file)
+{
+    ds.setFieldDefs(folianto::catalogue::catalogueFieldDefs());
+    if (QFileInfo::exists(file)) {
+        ds.setFileName(file);
+        ds.open();
+    } else {
+        ds.createEmpty();
+    }
+}
+
+} // namespace
+
+// Rows from standard input (a header line of field names, then one tab-separated line per
+// row) are appended; any bad line is reported with its number and nothing is written.
+int runLoad(const QStringList& args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("load needs exactly one FILE"));
+    const QString file = args[0];
+    Dataset ds;
+    try {
+        openOrCreate(ds, file);
+    } catch (const TableError& e) {
+        printError(QStringLiteral("%1: %2").arg(file, e.message()));
+        return 1;
+    }
+
+    QTextStream in(stdin);
+    in.setEncoding(QStringConverter::Utf8);
+    QList<int> fields;
+    bool haveHeader = false;
+    int bad = 0;
+    int added = 0;
+    for (int lineNo = 1; !in.atEnd(); ++lineNo) {
+        QString line = in.readLine();
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.isEmpty())
+            continue;
+        try {
+            const std::optional<QStringList> values = splitLine(line);
+            if (!values)
+                throw TableError(QStringLiteral("bad escape"));
+            if (!haveHeader) {
+                fields = headerFields(ds, *values);
+                haveHeader = true;
+            } else {
+                appendRow(ds, fields, *values);
+                ++added;
+            }
+        } catch (const TableError& e) {
+            printError(QStringLiteral("line %1: %2").arg(lineNo).arg(e.message()));
+            ++bad;
+            if (!haveHeader)
+                break;
+        }
+    }
+    if (!haveHeader && bad == 0) {
+        printError(QStringLiteral("no header line"));
+        return 1;
+    }
+    if (bad > 0) {
+        printError(QStringLiteral("%1 bad line(s); nothing written").arg(bad));
+        return 1;
+    }
+    try {
+        ds.saveToFile(file);
+    } catch (const TableError& e) {
+        printError(QStringLiteral("%1: %2").arg(file, e.message()));
+        return 1;
+    }
+    printError(QStringLiteral("%1 row(s) added").arg(added));
+    return 0;
+}
