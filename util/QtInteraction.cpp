@@ -103,8 +103,11 @@ Answer QtInteraction::ask(const QString& text, Question question, MessageKind ki
     const QuestionButtons b = buttonsFor(question);
     QMessageBox box(iconFor(kind), caption(), displayText(text), b.buttons, dialogParent());
     box.setEscapeButton(b.escape);
-    const int pressed = box.exec();
-    return answerFor(pressed);
+    box.exec();
+    // A box closed without a button (window closed, Escape) answers with its escape button.
+    const QMessageBox::StandardButton pressed =
+        box.clickedButton() ? box.standardButton(box.clickedButton()) : QMessageBox::NoButton;
+    return answerFor(pressed == QMessageBox::NoButton ? b.escape : pressed);
 }
 
 std::optional<QString> QtInteraction::inputText(const QString& caption, const QString& prompt,
