@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace folianto::table::collation {
@@ -91,10 +92,10 @@ Entry entryFor(char16_t c)
         // An accented letter (é, ŭ...) files right after its base letter when that base
         // belongs to the alphabets above; anything else comes after them by code.
         const QString d = b.decomposition();
-        const int at = d.isEmpty() ? -1 : alphabetIndex(QChar(d.front()).toLower().unicode());
-        if (at >= 0) {
+        const int baseAt = d.isEmpty() ? -1 : alphabetIndex(QChar(d.front()).toLower().unicode());
+        if (baseAt >= 0) {
             e.group = 2;
-            e.major = std::uint32_t(at);
+            e.major = std::uint32_t(baseAt);
             e.minor = 1;
         } else {
             e.group = 3;
