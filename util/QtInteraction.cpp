@@ -6,6 +6,8 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMessageBox>
 
 namespace folianto::util {
@@ -185,6 +187,18 @@ std::optional<QColor> QtInteraction::chooseColor(const QColor& initial)
 int QtInteraction::runDialog(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+bool installQtRussianTranslation()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
 }
 
 QtInteraction& qtInteraction()

@@ -39,6 +39,10 @@ private:
 // The program's messages write a line break as "\r" (sometimes "\r\n"); Qt wants "\n".
 QString displayText(const QString& text);
 
+// Installs Qt's own Russian translation ("qtbase_ru") in the application, so that standard
+// buttons read "Да", "Нет", "Отмена". False when the translation is not installed.
+bool installQtRussianTranslation();
+
 // The instance that interaction() falls back to.
 QtInteraction& qtInteraction();
 

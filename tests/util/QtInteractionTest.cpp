@@ -83,3 +83,18 @@ TEST(QtInteraction, MessageCaptionDefaultsToTheApplicationName)
     ui.setCaption(QStringLiteral("Свой"));
     EXPECT_EQ(ui.caption(), QStringLiteral("Свой"));
 }
+
+TEST(QtInteraction, RussianTranslationGivesRussianButtons)
+{
+    if (!util::installQtRussianTranslation())
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    QStringList texts;
+    whenBoxShows([&texts](QMessageBox& box) {
+        for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            texts << box.button(b)->text().remove(QLatin1Char('&'));
+        box.button(QMessageBox::Yes)->click();
+    });
+    util::QtInteraction ui;
+    EXPECT_EQ(ui.ask(QStringLiteral("?"), Question::YesNoCancel), Answer::Yes);
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
+}
