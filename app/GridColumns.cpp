@@ -1,0 +1,85 @@
+#include "app/GridColumns.h"
+
+#include "catalogue/CatalogueRecord.h"
+#include "engines/table/DatasetModel.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace folianto::app {
+
+using catalogue::CatalogueField;
+using catalogue::catalogueFields;
+
+QList<settings::GridColumn> defaultGridColumns(const QFontMetrics& metrics)
+{
+    const int charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
+    QList<settings::GridColumn> columns;
+    for (const CatalogueField& f : catalogueFields()) {
+        if (!f.shownInGrid)
+            continue;
+        settings::GridColumn c;
+        c.field = f.def.name;
+        c.title = f.title;
+        c.width = f.displayWidth * charWidth + 4;
+        columns.append(c);
+    }
+    return columns;
+}
+
+void applyGridColumns(QTableView& grid, table::DatasetModel& model,
+                      const QList<settings::GridColumn>& requested)
+{
+    const QList<settings::GridColumn> columns =
+        requested.isEmpty() ? defaultGridColumns(grid.fontMetrics()) : requested;
+    const QList<CatalogueField>& fields = catalogueFields();
+    QStringList titles = catalogue::catalogueColumnTitles();
+    QHeaderView* header = grid.horizontalHeader();
+    for (int i = 0; i < fields.size(); ++i)
+        grid.setColumnHidden(i, true);
+    int visual = 0;
+    for (const settings::GridColumn& c : columns) {
+        const auto it = std::find_if(fields.begin(), fields.end(),
+                                     [&](const CatalogueField& f) { return f.def.name == c.field; });
+        if (it == fields.end() || it->def.calculated)
+            continue;
+        const int logical = int(it - fields.begin());
+        titles[logical] = c.title;
+        grid.setColumnHidden(logical, !c.visible);
+        grid.setColumnWidth(logical, c.width);
+        const int from = header->visualIndex(logical);
+        if (from >= 0 && from != visual)
+            header->moveSection(from, visual);
+        ++visual;
+    }
+    model.setHeaderTitles(titles);
+}
+
+QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model)
+{
+    QList<settings::GridColumn> columns;
+    const QHeaderView* header = grid.horizontalHeader();
+    const QList<CatalogueField>& fields = catalogueFields();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (logical < 0 || logical >= fields.size() || header->isSectionHidden(logical))
+            continue;
+        settings::GridColumn c;
+        c.field = fields[logical].def.name;
+        c.title = model.headerData(logical, Qt::Horizontal).toString();
+        c.width = header->sectionSize(logical);
+        columns.append(c);
+    }
+    return columns;
+}
+
+void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QList<CatalogueField>& fields = catalogueFields();
+    if (index.column() >= 0 && index.column() < fields.size() && fields[index.column()].centred)
+        option->displayAlignment = Qt::AlignCenter;
+}
+
+} // namespace folianto::app

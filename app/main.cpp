@@ -1,0 +1,73 @@
+// Program entry: the application, Qt's own Russian texts for the standard buttons, the main
+// window's start-up sequence, and the event loop only when that sequence ran to its end.
+
+#include "app/DemoCatalogue.h"
+#include "app/TFormBook.h"
+#include "app/settings/QtSettingsStore.h"
+#include "app/settings/XdgFileTypeRegistrar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTextStream>
+#include <QTranslator>
+
+using namespace folianto;
+
+namespace {
+
+// `--make-demo DIR`: writes the demo catalogue and its sample books, prints the catalogue path.
+int makeDemo(const QString& folder)
+{
+    const QString catalogue = app::makeDemoCatalogue(folder);
+    QTextStream out(catalogue.isEmpty() ? stderr : stdout);
+    if (catalogue.isEmpty()) {
+        out << "folianto: cannot write the demo catalogue into " << folder << "\n";
+        return 1;
+    }
+    out << catalogue << "\n";
+    return 0;
+}
+
+app::ShellServices desktopServices(settings::QtSettingsStore& store)
+{
+    app::ShellServices services;
+    services.registerFileType = [] {
+        settings::FileTypeInfo info;
+        info.executable = QCoreApplication::applicationFilePath();
+        settings::XdgFileTypeRegistrar().registerType(info);
+    };
+    services.loadSettings = [&store](settings::SettingsHost& host) { return settings::LoadSettings(store, host); };
+    services.saveSettings = [&store](const settings::SettingsHost& host) {
+        settings::SaveSettings(store, host);
+        store.sync();
+    };
+    return services;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QString launchDirectory = QDir::currentPath();
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavimar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Folianto"));
+    QGuiApplication::setApplicationDisplayName(app::TFormBook::applicationTitle());
+
+    QTranslator qtRussian;
+    if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtRussian);
+
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.value(0) == QLatin1String("--make-demo"))
+        return makeDemo(arguments.value(1));
+
+    settings::QtSettingsStore store;
+    app::TFormBook form(desktopServices(store));
+    const app::StartupArguments startup{arguments, launchDirectory, QCoreApplication::applicationDirPath()};
+    if (!form.FormCreate(startup))
+        return 1; // the window is never shown
+    form.show();
+    return QApplication::exec();
+}
