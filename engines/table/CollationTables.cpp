@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 namespace folianto::table::collation {
@@ -63,8 +62,17 @@ struct Entry {
     std::uint32_t upper;
     char16_t code;
 
-    auto classKey() const { return std::tie(group, major, minor, base); }
-    auto fullKey() const { return std::tie(group, major, minor, base, yo, low, upper, code); }
+    // Packed so that sorting plain integers sorts the entries: 2+7+1+16 bits of class,
+    // then 1+16+1+16 bits of tie-break.
+    std::uint64_t classKey() const
+    {
+        return (std::uint64_t(group) << 24) | (std::uint64_t(major) << 17) | (std::uint64_t(minor) << 16) | base;
+    }
+    std::uint64_t fullKey() const
+    {
+        return (classKey() << 34) | (std::uint64_t(yo) << 33) | (std::uint64_t(low) << 17)
+            | (std::uint64_t(upper) << 16) | code;
+    }
 };
 
 Entry entryFor(char16_t c)
@@ -91,8 +99,11 @@ Entry entryFor(char16_t c)
     } else {
         // An accented letter (é, ŭ...) files right after its base letter when that base
         // belongs to the alphabets above; anything else comes after them by code.
-        const QString d = b.decomposition();
-        const int baseAt = d.isEmpty() ? -1 : alphabetIndex(QChar(d.front()).toLower().unicode());
+        int baseAt = -1;
+        if (b.decompositionTag() == QChar::Canonical) {
+            const QString d = b.decomposition();
+            baseAt = d.isEmpty() ? -1 : alphabetIndex(QChar(d.front()).toLower().unicode());
+        }
         if (baseAt >= 0) {
             e.group = 2;
             e.major = std::uint32_t(baseAt);
@@ -107,30 +118,33 @@ Entry entryFor(char16_t c)
 std::unique_ptr<Tables> build()
 {
     auto t = std::make_unique<Tables>();
-    std::vector<Entry> all;
+    std::vector<std::uint64_t> all;
     all.reserve(65536);
-    for (std::uint32_t c = 0; c < 65536; ++c)
-        all.push_back(entryFor(char16_t(c)));
-    for (const Entry& e : all)
-        t->lower[e.code] = e.low;
-    std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.fullKey() < b.fullKey(); });
+    for (std::uint32_t c = 0; c < 65536; ++c) {
+        const Entry e = entryFor(char16_t(c));
+        t->lower[c] = e.low;
+        all.push_back(e.fullKey());
+    }
+    std::sort(all.begin(), all.end());
 
     std::uint16_t primary = 0;
     std::uint8_t tieCase = 0, tieFold = 0;
+    const auto classOf = [](std::uint64_t key) { return key >> 34; };
+    const auto foldOf = [](std::uint64_t key) { return key >> 17; }; // class, yo and lowercase
     for (size_t i = 0; i < all.size(); ++i) {
-        const Entry& e = all[i];
-        if (i == 0 || all[i - 1].classKey() != e.classKey()) {
+        const std::uint64_t key = all[i];
+        if (i == 0 || classOf(all[i - 1]) != classOf(key)) {
             ++primary; // weights start at 1: a zero weight ends a key's first level
             tieCase = tieFold = 0;
         } else {
             ++tieCase;
-            const Entry& p = all[i - 1];
-            if (p.yo != e.yo || p.low != e.low)
+            if (foldOf(all[i - 1]) != foldOf(key))
                 ++tieFold;
         }
-        t->primary[e.code] = primary;
-        t->tieCase[e.code] = tieCase;
-        t->tieFold[e.code] = tieFold;
+        const char16_t code = char16_t(key & 0xffff);
+        t->primary[code] = primary;
+        t->tieCase[code] = tieCase;
+        t->tieFold[code] = tieFold;
     }
     return t;
 }
