@@ -50,6 +50,10 @@ app::ShellServices desktopServices(settings::QtSettingsStore& store)
 int main(int argc, char** argv)
 {
     const QString launchDirectory = QDir::currentPath();
+    if (argc == 3 && QByteArray(argv[1]) == "--make-demo") {
+        QCoreApplication tool(argc, argv); // no display needed
+        return makeDemo(QCoreApplication::arguments().value(2));
+    }
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavimar"));
     QCoreApplication::setApplicationName(QStringLiteral("Folianto"));
@@ -60,8 +64,6 @@ int main(int argc, char** argv)
         QCoreApplication::installTranslator(&qtRussian);
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.value(0) == QLatin1String("--make-demo"))
-        return makeDemo(arguments.value(1));
 
     settings::QtSettingsStore store;
     app::TFormBook form(desktopServices(store));

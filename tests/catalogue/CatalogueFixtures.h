@@ -1,0 +1,83 @@
+#pragma once
+// Catalogue files made in code for the tests: rows given as title plus optional mark and link.
+
+#include "catalogue/CatalogueRecord.h"
+#include "engines/table/Dataset.h"
+
+#include <QString>
+#include <QStringList>
+#include <sys/resource.h>
+#include <csignal>
+#include <vector>
+
+namespace folianto::test {
+
+struct FixtureRow {
+    QString title;
+    QString mark = {};     // `_Cur`
+    QString fileName = {}; // `_FileName`
+};
+
+// Writes a catalogue file with these rows, in this order.
+inline void writeCatalogue(const QString& path, const std::vector<FixtureRow>& rows)
+{
+    table::Dataset ds;
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.createEmpty();
+    for (const FixtureRow& r : rows) {
+        ds.append();
+        ds.setValue(catalogue::field::BookName, r.title);
+        ds.setValue(catalogue::field::Cur, r.mark);
+        ds.setValue(catalogue::field::FileName, r.fileName);
+        ds.post();
+    }
+    ds.saveToFile(path);
+}
+
+// The rows of a catalogue file in storage order: title and mark.
+inline QStringList readTitlesAndMarks(const QString& path)
+{
+    table::Dataset ds;
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.setFileName(path);
+    ds.open();
+    QStringList rows;
+    for (ds.first(); !ds.eof(); ds.next())
+        rows.append(ds.asString(catalogue::field::BookName) + u'|' + ds.asString(catalogue::field::Cur));
+    ds.setFileName({});
+    ds.close();
+    return rows;
+}
+
+// The marks `_Cur` of every row the cursor's table holds, without moving a test's cursor.
+inline QStringList marksOf(const table::Dataset& ds)
+{
+    auto other = ds.clone();
+    QStringList marks;
+    for (other->first(); !other->eof(); other->next())
+        if (!other->asString(catalogue::field::Cur).isEmpty())
+            marks.append(other->asString(catalogue::field::BookName) + u'=' + other->asString(catalogue::field::Cur));
+    return marks;
+}
+
+// Files written by this process may not grow beyond `bytes` while this object lives: the way
+// the tests make a write fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
+
+} // namespace folianto::test
