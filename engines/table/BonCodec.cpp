@@ -50,6 +50,45 @@ public:
         out_.append(reinterpret_cast<const char*>(&le), sizeof le);
     }
     void bytes(const QByteArray& b) { out_.append(b); }
+    // Length and UTF-8 of a text, encoded in place (a lone surrogate becomes U+FFFD).
+    void text(QStringView s)
+    {
+        const qsizetype start = out_.size();
+        out_.resize(start + 4 + s.size() * 3);
+        auto* const base = reinterpret_cast<unsigned char*>(out_.data() + start + 4);
+        unsigned char* p = base;
+        const char16_t* u = s.utf16();
+        const qsizetype n = s.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            char32_t c = u[i];
+            if (c < 0x80) {
+                *p++ = static_cast<unsigned char>(c);
+                continue;
+            }
+            if (c < 0x800) {
+                *p++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+                *p++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+                continue;
+            }
+            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
+                c = QChar::surrogateToUcs4(char16_t(c), u[++i]);
+                *p++ = static_cast<unsigned char>(0xF0 | (c >> 18));
+                *p++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F));
+                *p++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+                *p++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+                continue;
+            }
+            if (QChar::isSurrogate(c))
+                c = 0xFFFD;
+            *p++ = static_cast<unsigned char>(0xE0 | (c >> 12));
+            *p++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        }
+        const quint32 len = quint32(p - base);
+        const quint32 le = qToLittleEndian(len);
+        std::memcpy(out_.data() + start, &le, sizeof le);
+        out_.resize(start + 4 + qsizetype(len));
+    }
 
 private:
     QByteArray& out_;
@@ -96,12 +135,12 @@ void writeValue(Writer& w, const FieldDef& def, const QVariant& v)
     switch (def.type) {
     case FieldType::String:
     case FieldType::FixedString:
-    case FieldType::Memo: {
-        const QByteArray utf8 = v.toString().toUtf8();
-        w.num<quint32>(quint32(utf8.size()));
-        w.bytes(utf8);
+    case FieldType::Memo:
+        if (v.typeId() == QMetaType::QString)
+            w.text(*static_cast<const QString*>(v.constData()));
+        else
+            w.text(v.toString());
         break;
-    }
     case FieldType::Date:
         w.num<qint64>(v.toDate().toJulianDay());
         break;
@@ -164,7 +203,7 @@ bool looksLikeBon(QByteArrayView bytes)
 QByteArray encodeBon(const TableData& table)
 {
     QByteArray payload;
-    payload.reserve(qsizetype(table.rows.size()) * 256 + 1024);
+    payload.reserve(qsizetype(table.rows.size()) * 320 + 1024);
     Writer w(payload);
     w.num<quint32>(quint32(table.defs.size()));
     for (const FieldDef& f : table.defs) {

@@ -2,6 +2,8 @@
 
 #include "engines/table/Collation.h"
 
+#include <QDate>
+
 #include <algorithm>
 
 namespace folianto::table {
@@ -29,9 +31,10 @@ void CursorView::setOrder(std::vector<SortKey> keys, bool descending)
     descending_ = descending;
 }
 
-int CursorView::compareKeys(const Row* a, const Row* b) const
+int CursorView::compareKeys(const Row* a, const Row* b, size_t from) const
 {
-    for (const SortKey& k : keys_) {
+    for (size_t i = from; i < keys_.size(); ++i) {
+        const SortKey& k = keys_[i];
         const int c = compareKey(a->values[size_t(k.field)], b->values[size_t(k.field)], k.type);
         if (c != 0)
             return descending_ ? -c : c;
@@ -45,6 +48,66 @@ bool CursorView::less(const Row* a, const Row* b) const
     return c != 0 ? c < 0 : a->seq < b->seq;
 }
 
+// A full sort first orders by a precomputed key of the first field, kept beside the row so
+// most comparisons touch neither the row nor its text: nulls, then the first eight bytes of
+// the collation key (or the number), then the whole key. Rows alike in all that are decided
+// by the other fields and the storage order, as in less().
+void CursorView::sortRows()
+{
+    struct Entry {
+        quint64 prefix;
+        quint32 key;  // index into keys, for texts
+        bool hasValue;
+        Row* row;
+    };
+    const SortKey first = keys_.front();
+    const bool text = isTextType(first.type);
+    std::vector<QByteArray> keys;
+    std::vector<Entry> entries;
+    entries.reserve(rows_.size());
+    if (text)
+        keys.reserve(rows_.size());
+    for (Row* row : rows_) {
+        const QVariant& v = row->values[size_t(first.field)];
+        Entry e{0, 0, v.isValid(), row};
+        if (e.hasValue && text) {
+            e.key = quint32(keys.size());
+            keys.push_back(collationKey(*static_cast<const QString*>(v.constData())));
+            const QByteArray& k = keys.back();
+            for (int i = 0; i < 8; ++i)
+                e.prefix = (e.prefix << 8) | (i < k.size() ? quint8(k[i]) : 0);
+        } else if (e.hasValue) {
+            const qint64 n = first.type == FieldType::Date ? v.toDate().toJulianDay() : v.toLongLong();
+            e.prefix = quint64(n) ^ (quint64(1) << 63);
+        }
+        entries.push_back(e);
+    }
+    auto compareFirst = [&](const Entry& a, const Entry& b) {
+        if (a.hasValue != b.hasValue)
+            return a.hasValue ? 1 : -1;
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        if (!a.hasValue || !text)
+            return 0;
+        const QByteArray& ka = keys[a.key];
+        const QByteArray& kb = keys[b.key];
+        if (ka.size() <= 8 && kb.size() <= 8 && ka.size() == kb.size())
+            return 0;
+        const int c = ka.compare(kb);
+        return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    };
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        int c = compareFirst(a, b);
+        if (c == 0)
+            c = compareKeys(a.row, b.row, 1);
+        else if (descending_)
+            c = -c;
+        return c != 0 ? c < 0 : a.row->seq < b.row->seq;
+    });
+    for (size_t i = 0; i < entries.size(); ++i)
+        rows_[i] = entries[i].row;
+}
+
 void CursorView::rebuild(const RowStore& store)
 {
     rows_.clear();
@@ -53,7 +116,7 @@ void CursorView::rebuild(const RowStore& store)
         if (accepts(r.get()))
             rows_.push_back(r.get());
     if (!keys_.empty())
-        std::sort(rows_.begin(), rows_.end(), [this](const Row* a, const Row* b) { return less(a, b); });
+        sortRows();
 }
 
 int CursorView::indexOf(const Row* row) const

@@ -37,7 +37,8 @@ public:
     bool less(const Row* a, const Row* b) const;
 
 private:
-    int compareKeys(const Row* a, const Row* b) const;
+    int compareKeys(const Row* a, const Row* b, size_t from = 0) const; // descending applied
+    void sortRows();
 
     std::vector<SortKey> keys_;
     bool descending_ = false;

@@ -736,9 +736,12 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
         }
     }
     const auto& rows = d->view.rows();
+    QVariant calculated;
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row* row = rows[i];
-        const QVariant v = def.calculated ? d->calcValuesFor(row)[size_t(n)] : row->values[size_t(n)];
+        if (def.calculated)
+            calculated = d->calcValuesFor(row)[size_t(n)];
+        const QVariant& v = def.calculated ? calculated : row->values[size_t(n)];
         bool hit;
         if (text) {
             if (!v.isValid()) {

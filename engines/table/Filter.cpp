@@ -62,7 +62,7 @@ private:
     {
         const QString found = t.kind == TokenKind::End ? QStringLiteral("конец текста")
                                                        : QStringLiteral("«%1»").arg(describe(t));
-        throw TableError(QStringLiteral("Ошибка в фильтре, %1: %2, а найдено %3")
+        throw TableError(QStringLiteral("Ошибка в фильтре, %1: %2, найдено: %3")
                              .arg(positionText(t.pos), what, found));
     }
     static QString describe(const Token& t)

@@ -1,6 +1,7 @@
 #include "engines/table/FilterLike.h"
 
 #include "engines/table/Collation.h"
+#include "engines/table/CollationTables.h"
 
 namespace folianto::table::filter {
 
@@ -31,6 +32,7 @@ bool LikePattern::matches(QStringView text) const
     size_t p = 0;
     qsizetype i = 0;
     size_t afterAny = size_t(-1);
+    const char16_t* fold = collation::tables().lower;
     qsizetype anyFrom = 0;
     while (i < len) {
         if (p < n) {
@@ -45,7 +47,7 @@ bool LikePattern::matches(QStringView text) const
                 ++i;
                 continue;
             }
-            const char16_t c = caseInsensitive_ ? foldCase(text[i].unicode()) : text[i].unicode();
+            const char16_t c = caseInsensitive_ ? fold[text[i].unicode()] : text[i].unicode();
             if (c == chars_[p]) {
                 ++p;
                 ++i;

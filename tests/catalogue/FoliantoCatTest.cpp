@@ -20,13 +20,13 @@ QString toolPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/folianto-cat/folianto-cat");
 }
 
-struct Run {
+struct ToolRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run runTool(const QStringList& args, const QByteArray& input = {})
+ToolRun runTool(const QStringList& args, const QByteArray& input = {})
 {
     QProcess p;
     p.start(toolPath(), args);
@@ -76,7 +76,7 @@ const QString kHeader = QStringLiteral("_BookName\t_Author\t_Topic\t_First\t_Las
 TEST_F(FoliantoCat, DumpWritesTheViewWithEscapes)
 {
     const QString path = makeCatalogue();
-    const Run all = runTool({QStringLiteral("dump"), path});
+    const ToolRun all = runTool({QStringLiteral("dump"), path});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
     EXPECT_EQ(all.out, kHeader
                            + QStringLiteral("Бесы\tДостоевский\t\t05.04.2023\t\t\t1200\t\t\t\t\t\t\t\n")
@@ -94,7 +94,7 @@ TEST_F(FoliantoCat, DumpWritesTheViewWithEscapes)
         {{"--filter", "_Author = 'Толстой'", "--nocase"}, {"Анна\\tКаренина"}},
     };
     for (const Case& c : cases) {
-        const Run r = runTool(QStringList{QStringLiteral("dump"), path} + c.options);
+        const ToolRun r = runTool(QStringList{QStringLiteral("dump"), path} + c.options);
         EXPECT_EQ(r.exitCode, 0) << c.options.join(u' ').toStdString() << r.err.toStdString();
         QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty());
@@ -113,7 +113,7 @@ TEST_F(FoliantoCat, LoadAppendsWhatDumpWrote)
     const QString path = makeCatalogue();
     const QString dumped = runTool({QStringLiteral("dump"), path}).out;
     const QString copy = dir.file(QStringLiteral("new.bon"));
-    const Run load = runTool({QStringLiteral("load"), copy}, dumped.toUtf8());
+    const ToolRun load = runTool({QStringLiteral("load"), copy}, dumped.toUtf8());
     EXPECT_EQ(load.exitCode, 0) << load.err.toStdString();
     EXPECT_EQ(runTool({QStringLiteral("dump"), copy}).out, dumped);
 
@@ -149,7 +149,7 @@ TEST_F(FoliantoCat, BadLinesAreReportedAndNothingIsWritten)
         {"", QStringLiteral("header")},
     };
     for (const Case& c : cases) {
-        const Run r = runTool({QStringLiteral("load"), path}, c.input);
+        const ToolRun r = runTool({QStringLiteral("load"), path}, c.input);
         EXPECT_EQ(r.exitCode, 1) << c.input.toStdString();
         EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
         EXPECT_EQ(TempDir::read(path), before) << c.input.toStdString();
@@ -166,7 +166,7 @@ TEST_F(FoliantoCat, VerifyTellsSoundFilesFromBadOnes)
     QByteArray bytes = TempDir::read(good);
     const QString cut = dir.write(QStringLiteral("cut.bon"), bytes.left(bytes.size() - 1));
     for (const QString& bad : {cut, dir.write(QStringLiteral("empty.bon"), {}), dir.file(QStringLiteral("missing.bon"))}) {
-        const Run r = runTool({QStringLiteral("verify"), bad});
+        const ToolRun r = runTool({QStringLiteral("verify"), bad});
         EXPECT_EQ(r.exitCode, 1) << bad.toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }

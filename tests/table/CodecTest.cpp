@@ -14,7 +14,7 @@ TableData sampleTable()
 {
     TableData t;
     t.defs = sampleDefs();
-    const QString memo = QString::fromUtf8("Строка\tс табуляцией\r\nи переводом \x01 строки ") + QString(70000, u'я');
+    const QString memo = QString::fromUtf8("Строка\tс табуляцией\r\nи переводом \x01 строки \U0001F4DA ") + QString(70000, u'я');
     t.rows = {
         {QStringLiteral("Война"), 1, QDate(1869, 1, 1), memo, QStringLiteral("Y"), -5, QVariant()},
         {QString(QStringLiteral("")), QVariant(), QVariant(), QString(QStringLiteral("")), QVariant(), 32767, QVariant()},

@@ -42,7 +42,8 @@ TEST(Index, PostedChangesKeepTheOrderOfAFullSort)
 {
     for (const bool descending : {false, true}) {
         Dataset ds;
-        const QStringList words = {"ель", "Ёж", "арбуз", "Баня", "яблоко", "дом", "ель", "", "Ель", "Жук"};
+        const QStringList words = {"ель", "Ёж", "арбуз", "Баня", "яблоко", "дом", "ель", "", "Ель", "Жук",
+                                  "арбузная корка", "арбузный сок", "Арбузный сок", "ёлка", "елка", "12", "2"};
         fillNames(ds, words);
         ds.addIndex(QStringLiteral("idx"), kName, descending);
         ds.setIndexName(QStringLiteral("idx"));
@@ -69,6 +70,11 @@ TEST(Index, PostedChangesKeepTheOrderOfAFullSort)
             }
             ASSERT_EQ(actualOrder(ds), expectedOrder(ds, descending)) << "step " << step;
         }
+        // A full rebuild gives the same order as the step-by-step one.
+        const QStringList stepwise = actualOrder(ds);
+        ds.setIndexName(QString());
+        ds.setIndexName(QStringLiteral("idx"));
+        EXPECT_EQ(actualOrder(ds), stepwise);
     }
 }
 
