@@ -1,27 +1,12 @@
 #include "engines/textview/FastTextView.h"
 
+#include "engines/textview/UpdatesSuspended.h"
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
 
 namespace folianto::textview {
-
-namespace {
-
-// Suspends a widget's painting for the life of the object.
-class UpdatesSuspended {
-public:
-    explicit UpdatesSuspended(QWidget* w) : w_(w), was_(w->updatesEnabled()) { w_->setUpdatesEnabled(false); }
-    ~UpdatesSuspended() { w_->setUpdatesEnabled(was_); }
-    UpdatesSuspended(const UpdatesSuspended&) = delete;
-    UpdatesSuspended& operator=(const UpdatesSuspended&) = delete;
-
-private:
-    QWidget* w_;
-    bool was_;
-};
-
-} // namespace
 
 FastTextView::FastTextView(QWidget* parent) : QPlainTextEdit(parent)
 {

@@ -1,0 +1,188 @@
+#include "reader/LoadBookText.h"
+
+#include "catalogue/CatalogueRecord.h"
+#include "engines/codepage/CodePages.h"
+#include "engines/table/Dataset.h"
+#include "reader/BookEncoding.h"
+#include "reader/BookFileBytes.h"
+#include "reader/BookParts.h"
+#include "util/Interaction.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <algorithm>
+#include <limits>
+
+namespace folianto::reader {
+
+namespace field = catalogue::field;
+namespace mark = catalogue::mark;
+
+namespace {
+
+// The hourglass for the life of the object.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Makes the catalogue row that was current at construction current again; a row that has
+// gone meanwhile is not an error.
+class CurrentRowKept {
+public:
+    explicit CurrentRowKept(table::Dataset& ds) : ds_(ds), row_(ds.bookmark()) {}
+    ~CurrentRowKept()
+    {
+        try {
+            if (ds_.bookmarkValid(row_))
+                ds_.gotoBookmark(row_);
+        } catch (...) {
+        }
+    }
+    CurrentRowKept(const CurrentRowKept&) = delete;
+    CurrentRowKept& operator=(const CurrentRowKept&) = delete;
+
+private:
+    table::Dataset& ds_;
+    table::Bookmark row_;
+};
+
+// Edits the current row with `set`, then posts; a failed post cancels the edit and the
+// failure goes on to the caller.
+template <typename Set>
+void postEdit(table::Dataset& ds, Set set)
+{
+    ds.edit();
+    try {
+        set();
+        ds.post();
+    } catch (...) {
+        ds.cancel();
+        throw;
+    }
+}
+
+int clampToInt(qint64 v)
+{
+    return int(std::clamp<qint64>(v, 0, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+BookTextLoader::BookTextLoader(table::Dataset& catalogue, ReadingState& state, ReadingViews& views,
+                               PageList& pages, QObject* parent)
+    : QObject(parent), catalogue_(catalogue), state_(state), views_(views), pages_(pages)
+{
+    connect(&pages_, &PageList::picked, this, [this](int) { CbPageClick(); });
+}
+
+bool BookTextLoader::preparedForLoad(qint64& fileSize)
+{
+    if (!catalogue_.isActive() || catalogue_.recordCount() == 0 || !state_.bookOpen)
+        return false;
+    fileSize = bookFileSize(state_.currentBookFile);
+    if (fileSize <= 0) {
+        util::interaction().message(QStringLiteral("Файл пуст !"));
+        state_.currentBookFile.clear();
+        return false;
+    }
+    if (catalogue_.asString(field::Cur) != mark::OpenBook)
+        catalogue_.locate(field::Cur, mark::OpenBook);
+    return true;
+}
+
+void BookTextLoader::storeSize(qint64 fileSize)
+{
+    const int size = clampToInt(fileSize); // `_Size` is a 32-bit field
+    if (catalogue_.isNull(field::Size) || catalogue_.asInt(field::Size) != size)
+        postEdit(catalogue_, [&] { catalogue_.setValue(field::Size, size); });
+}
+
+void BookTextLoader::detectEncodingOnce(const QByteArray& bytes, bool rtf)
+{
+    if (!catalogue_.asString(field::Oem).isEmpty())
+        return;
+    try {
+        postEdit(catalogue_, [&] { catalogue_.setValue(field::Oem, detectOemCode(bytes, rtf)); });
+    } catch (...) {
+        // Not stored: the text is shown as it is and the next load detects again.
+    }
+}
+
+void BookTextLoader::showInView(const QByteArray& windowsBytes, bool rtf)
+{
+    if (fastRead_ && !rtf)
+        views_.showFastText(codepage::fromCp1251(windowsBytes));
+    else if (rtf)
+        views_.showRichRtf(windowsBytes);
+    else
+        views_.showRichText(codepage::fromCp1251(windowsBytes));
+}
+
+bool BookTextLoader::LoadBookText()
+{
+    qint64 fileSize = 0;
+    if (!preparedForLoad(fileSize))
+        return false;
+    storeSize(fileSize);
+
+    const qint64 position = std::max(0, catalogue_.asInt(field::Pos));
+    const QString suffix = QFileInfo(state_.currentBookFile).suffix();
+    const bool rtf = isRtfSuffix(suffix);
+    const BookDivision division = divideBook(fileSize, partSize_, suffix);
+    if (!division.divided)
+        pages_.clear(); // no stale part number may shift the position of a book read whole
+    pages_.setShown(division.divided);
+
+    {
+        const WaitCursor hourglass;
+        const CurrentRowKept row(catalogue_);
+
+        ByteRange range{0, fileSize};
+        if (division.divided) {
+            if (pages_.count() != division.partCount)
+                pages_.refill(division.partCount);
+            pages_.select(division.partForPosition(position, partSize_));
+            range = partRange(pages_.selected(), partSize_, fileSize);
+        }
+        const QByteArray bytes = readBookBytes(state_.currentBookFile, range);
+
+        detectEncodingOnce(bytes, rtf);
+        showInView(recodeToWindows(bytes, catalogue_.asString(field::Oem)), rtf);
+    }
+
+    const int part = std::max(0, pages_.selected());
+    Q_EMIT bookPanelRequested();
+    views_.restorePosition(position - qint64(part) * partSize_);
+    views_.focusViewInUse();
+
+    views_.showCaretPosition();
+    Q_EMIT viewStateChanged();
+    return true;
+}
+
+void BookTextLoader::storePosition(qint64 position)
+{
+    postEdit(catalogue_, [&] { catalogue_.setValue(field::Pos, clampToInt(position)); });
+}
+
+void BookTextLoader::CbPageClick()
+{
+    if (!state_.bookOpen)
+        return;
+    storePosition(qint64(std::max(0, pages_.selected())) * std::max(0, partSize_));
+    LoadBookText();
+}
+
+void BookTextLoader::mPageClick()
+{
+    if (!pages_.isShown() || pages_.count() == 0)
+        return;
+    pages_.select((pages_.selected() + 1) % pages_.count());
+    CbPageClick();
+}
+
+} // namespace folianto::reader
