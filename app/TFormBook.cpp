@@ -37,7 +37,6 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
     connectCommands();
     move(settings_.geometry.topLeft());
     resize(settings_.geometry.size());
-    applyGridColumns(*dbg_, *model_, settings_.gridColumns);
 }
 
 TFormBook::~TFormBook()
@@ -201,12 +200,16 @@ void TFormBook::connectGridCursor()
         syncingCursor_ = false;
     };
     connect(model_, &table::DatasetModel::cursorRowChanged, this, syncGrid);
+    // Column layouts are kept across resets of the model; the header's own sections are only
+    // taken while they hold a layout that was applied.
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        if (model_->columnCount() > 0)
+        if (gridColumnsLive_ && model_->columnCount() > 0)
             settings_.gridColumns = currentGridColumns(*dbg_, *model_);
     });
     connect(model_, &QAbstractItemModel::modelReset, this, [this, syncGrid] {
-        applyGridColumns(*dbg_, *model_, settings_.gridColumns);
+        gridColumnsLive_ = model_->columnCount() > 0;
+        if (gridColumnsLive_)
+            applyGridColumns(*dbg_, *model_, settings_.gridColumns);
         syncGrid(model_->currentRow());
     });
     connect(dbg_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -251,7 +254,7 @@ void TFormBook::applySettings(const settings::ProgramSettings& s)
     dbg_->horizontalHeader()->setFont(s.titleFont.toQFont());
     statusBar()->setFont(s.titleFont.toQFont());
     applyToolbarAndStatusChecks();
-    if (model_->columnCount() > 0)
+    if (gridColumnsLive_)
         applyGridColumns(*dbg_, *model_, settings_.gridColumns);
 }
 
@@ -271,7 +274,7 @@ settings::ProgramSettings TFormBook::currentSettings() const
     s.geometry = normal.isValid() ? normal : s.geometry;
     s.recentCatalog = catalogue_->fileName();
     s.recentDir = QDir::toNativeSeparators(QDir::currentPath());
-    if (model_->columnCount() > 0)
+    if (gridColumnsLive_)
         s.gridColumns = currentGridColumns(*dbg_, *model_);
     return s;
 }

@@ -208,6 +208,7 @@ private:
     QTimer* timer1_ = nullptr;
     QTimer* tim_ = nullptr;
     bool syncingCursor_ = false;
+    bool gridColumnsLive_ = false; // the header holds an applied column layout
 };
 
 } // namespace folianto::app
