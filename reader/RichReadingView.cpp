@@ -1,5 +1,6 @@
 #include "reader/RichReadingView.h"
 
+#include "engines/rtf/RtfReader.h"
 #include "engines/textview/UpdatesSuspended.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -12,12 +13,6 @@
 namespace folianto::reader {
 
 using textview::UpdatesSuspended;
-
-// Interim until the RTF engine lands: the file's source is shown as plain text.
-static void readRtfInto(const QByteArray& rtf, QTextDocument& doc)
-{
-    doc.setPlainText(QString::fromLatin1(rtf));
-}
 
 namespace {
 
@@ -60,8 +55,8 @@ void RichReadingView::loadRtf(const QByteArray& rtf)
     UpdatesSuspended suspended(this);
     const QSignalBlocker blocker(this);
     prepareForLoad();
-    clear();
-    readRtfInto(rtf, *document());
+    rtf::readRtfInto(rtf, *document());
+    setTextCursor(QTextCursor(document()));
 }
 
 void RichReadingView::clearText()
