@@ -95,15 +95,23 @@ TEST_F(LoadBookTextTest, BinaryBytesAreShownAsRecodedBytes)
     }
     bytes[1000] = '\0';
     const QString path = dir.write(QStringLiteral("program.bin"), bytes);
-    addBookRow(path, QStringLiteral("Y"));
     loader.setFastRead(true);
-    ASSERT_TRUE(load(path));
-    const QByteArray expected = reader::recodeToWindows(bytes, QStringLiteral("Y"));
-    ASSERT_EQ(expected.size(), bytes.size());
-    // Every byte is one character; the view keeps any line break as one and reads a
-    // no-break space back as a space.
-    QString text = codepage::fromCp1251(expected);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar(0xA0), QLatin1Char(' '));
-    EXPECT_EQ(views.fastView().toPlainText(), text);
+    // Once with a code set by hand, once detected.
+    for (const QString& oem : {QStringLiteral("Y"), QString()}) {
+        addBookRow(path, oem);
+        ASSERT_TRUE(load(path));
+        const QString code = field(field::Oem);
+        EXPECT_FALSE(code.isEmpty());
+        const QByteArray expected = reader::recodeToWindows(bytes, code);
+        ASSERT_EQ(expected.size(), bytes.size());
+        // Every byte is one character; the view keeps any line break as one and reads a
+        // no-break space back as a space.
+        QString text = codepage::fromCp1251(expected);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.replace(QChar(0xA0), QLatin1Char(' '));
+        EXPECT_EQ(views.fastView().toPlainText(), text);
+        catalogue.edit();
+        catalogue.setNull(field::Cur);
+        catalogue.post();
+    }
 }
