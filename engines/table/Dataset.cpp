@@ -62,7 +62,6 @@ struct Dataset::Impl : RowObserver {
     bool filterOn = false;
     bool caseInsensitive = false;
     std::shared_ptr<const CompiledFilter> filter;
-    bool filterNeedsCalc = false;
 
     QList<IndexDef> indexes;
     QString indexName;
@@ -164,6 +163,14 @@ struct Dataset::Impl : RowObserver {
             throw;
         }
         calcTarget = nullptr;
+    }
+
+    // A blank filter text passes every row.
+    std::shared_ptr<const CompiledFilter> compileFilter(const QString& text) const
+    {
+        if (text.trimmed().isEmpty())
+            return nullptr;
+        return CompiledFilter::compile(text, defs, caseInsensitive);
     }
 
     // --- view ----------------------------------------------------------------------------
@@ -431,7 +438,7 @@ void Dataset::open()
     d->filter.reset();
     if (d->filterOn) {
         try {
-            d->filter = CompiledFilter::compile(d->filterText, d->defs, d->caseInsensitive);
+            d->filter = d->compileFilter(d->filterText);
         } catch (const TableError&) {
             d->filterOn = false;
         }
@@ -772,7 +779,7 @@ void Dataset::setFilterText(const QString& text)
     d->filterText = text;
     if (d->filterOn && d->active) {
         try {
-            d->filter = CompiledFilter::compile(text, d->defs, d->caseInsensitive);
+            d->filter = d->compileFilter(text);
         } catch (const TableError&) {
             d->filterOn = false;
             d->filter.reset();
@@ -799,7 +806,7 @@ void Dataset::setFiltered(bool on)
         // A text the filter cannot read leaves the filter off.
         std::shared_ptr<const CompiledFilter> f;
         if (d->active)
-            f = CompiledFilter::compile(d->filterText, d->defs, d->caseInsensitive);
+            f = d->compileFilter(d->filterText);
         d->filter = f;
     } else {
         d->filter.reset();
