@@ -22,13 +22,14 @@ struct SampleBook {
     const char* topic;
     const char* comment;
     Encoding encoding;
+    int percentRead; // 0: not started
     const char* text;
 };
 
 // Short texts written for this demo.
 const SampleBook kBooks[] = {
     {"doroga_dos.txt", "Дорога к морю", "Иван Светлов", "Путешествия", "Текст в кодировке DOS (866)",
-     Encoding::Dos,
+     Encoding::Dos, 45,
      "Дорога к морю\r\n\r\n"
      "Мы вышли из города рано утром, когда над рекой ещё стоял туман. Старый автобус\r\n"
      "долго петлял между холмами, и каждый поворот открывал новую долину: то сады,\r\n"
@@ -39,7 +40,7 @@ const SampleBook kBooks[] = {
      "Вечером мы сидели на тёплых камнях и смотрели, как солнце медленно уходит\r\n"
      "за горизонт. Никто не хотел говорить: всё главное было сказано волнами.\r\n"},
     {"zima_koi8.txt", "Зимний вечер", "Анна Полянская", "Рассказы", "Текст в кодировке KOI-8",
-     Encoding::Koi,
+     Encoding::Koi, 100,
      "Зимний вечер\r\n\r\n"
      "Снег шёл с самого обеда, и к вечеру двор превратился в белое поле. Бабушка\r\n"
      "зажгла лампу, поставила на стол самовар и достала из буфета банку малинового\r\n"
@@ -49,7 +50,7 @@ const SampleBook kBooks[] = {
      "а бабушка говорила о деревне у леса, о лыжах из берёзовых досок и о том, как\r\n"
      "однажды зимой к самому крыльцу пришёл лось.\r\n"},
     {"pismo_win.txt", "Письмо другу", "Пётр Карпов", "Письма", "Текст в кодировке Windows-1251",
-     Encoding::Win,
+     Encoding::Win, 0,
      "Письмо другу\r\n\r\n"
      "Здравствуй, Алексей!\r\n\r\n"
      "Пишу тебе из маленького города на севере, где я теперь работаю в библиотеке.\r\n"
@@ -122,6 +123,14 @@ QString makeDemoCatalogue(const QString& folder)
             ds.setValue(f::Comment, QString::fromUtf8(book.comment));
             ds.setValue(f::FileName, QDir::toNativeSeparators(path));
             ds.setValue(f::Size, int(bytes.size()));
+            if (book.percentRead > 0) {
+                // A little reading history, as if the demo had been used for a while.
+                const QDate last = QDate::currentDate().addDays(-book.percentRead / 10);
+                ds.setValue(f::First, last.addDays(-12));
+                ds.setValue(f::Last, last);
+                ds.setValue(f::Percent, book.percentRead);
+                ds.setValue(f::Pos, int(bytes.size() * book.percentRead / 100));
+            }
             ds.post();
         }
         const QString catalogue = dir.absoluteFilePath(QStringLiteral("demo.bon"));

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 namespace folianto::app {
 
@@ -22,7 +23,10 @@ QList<settings::GridColumn> defaultGridColumns(const QFontMetrics& metrics)
         settings::GridColumn c;
         c.field = f.def.name;
         c.title = f.title;
-        c.width = f.displayWidth * charWidth + 4;
+        // At least as wide as the title, and a date column as wide as a whole date.
+        c.width = std::max(f.displayWidth * charWidth + 4, metrics.horizontalAdvance(f.title) + 12);
+        if (f.def.type == table::FieldType::Date)
+            c.width = std::max(c.width, metrics.horizontalAdvance(QStringLiteral("00.00.0000")) + 12);
         columns.append(c);
     }
     return columns;

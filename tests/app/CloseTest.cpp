@@ -76,17 +76,7 @@ TEST_F(Closing, ACatalogueThatCannotBeWrittenIsNotLostSilently)
     const QByteArray before = TempDir::read(path);
     {
         FileSizeLimit full(64);
-        // The error text carries the system's reason; only the question is scripted.
-        struct Tolerant : ScriptedInteraction {
-            void message(const QString& text, MessageKind kind) override
-            {
-                if (kind == MessageKind::Error)
-                    errors.append(text);
-                else
-                    ScriptedInteraction::message(text, kind);
-            }
-            QStringList errors;
-        } tolerant;
+        ErrorCollector tolerant;
         InstalledInteraction installedHere(tolerant);
         tolerant.expectQuestion(app::TFormBook::unsavedCloseQuestion(), Answer::No, Question::YesNo);
         EXPECT_FALSE(form->FormCloseQuery());

@@ -1,7 +1,9 @@
 #pragma once
 // Catalogue files made in code for the tests: rows given as title plus optional mark and link.
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRecord.h"
+#include "support/ScriptedInteraction.h"
 #include "engines/table/Dataset.h"
 
 #include <QString>
@@ -59,6 +61,20 @@ inline QStringList marksOf(const table::Dataset& ds)
             marks.append(other->asString(catalogue::field::BookName) + u'=' + other->asString(catalogue::field::Cur));
     return marks;
 }
+
+// Error boxes carry the system's reason, so their texts are collected rather than scripted;
+// every other prompt is scripted as usual.
+class ErrorCollector : public ScriptedInteraction {
+public:
+    void message(const QString& text, MessageKind kind) override
+    {
+        if (kind == MessageKind::Error && text != catalogue::Catalogue::accessErrorText())
+            errors.append(text);
+        else
+            ScriptedInteraction::message(text, kind);
+    }
+    QStringList errors;
+};
 
 // Files written by this process may not grow beyond `bytes` while this object lives: the way
 // the tests make a write fail as on a full disk.

@@ -16,19 +16,6 @@ namespace f = catalogue::field;
 using catalogue::BulkChange;
 using catalogue::Catalogue;
 
-// Error boxes carry the system's reason, so their texts are collected rather than scripted.
-class ErrorCollector : public ScriptedInteraction {
-public:
-    void message(const QString& text, MessageKind kind) override
-    {
-        if (kind == MessageKind::Error && text != Catalogue::accessErrorText())
-            errors.append(text);
-        else
-            ScriptedInteraction::message(text, kind);
-    }
-    QStringList errors;
-};
-
 class CatalogueWrites : public ::testing::Test {
 protected:
     void SetUp() override
