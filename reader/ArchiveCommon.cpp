@@ -23,23 +23,30 @@ void ensureWorkFolder(const ArchiveRequest& request)
         throw ArchiveFailure(QStringLiteral("Невозможно создать временную папку !"));
 }
 
-std::optional<QString> clearTarget(const QString& target, const ArchiveRequest& request)
+Target prepareTarget(const ArchiveRequest& request, const QString& displayName, const QString& refusal)
 {
-    const QFileInfo info(target);
-    if (!info.exists() && !info.isSymLink())
-        return QString();
-    if (info.isDir() && !info.isSymLink())
-        return QDir().rmdir(target) ? std::optional<QString>(QString()) : std::nullopt;
-    const bool removed = request.removeFile ? request.removeFile(target) : QFile::remove(target);
-    if (removed)
-        return QString();
-    return info.isFile() ? std::optional<QString>(target) : std::nullopt;
-}
-
-QString targetFor(const ArchiveRequest& request, const QString& displayName)
-{
+    Target t;
     const QString name = archive::bareFileName(displayName);
-    return name.isEmpty() ? QString() : QDir(request.workFolder).filePath(name);
+    if (name.isEmpty()) {
+        tell(refusal);
+        return t;
+    }
+    t.path = QDir(request.workFolder).filePath(name);
+    const QFileInfo info(t.path);
+    if (!info.exists() && !info.isSymLink()) {
+        t.ready = true;
+    } else if (info.isDir() && !info.isSymLink()) {
+        t.ready = QDir().rmdir(t.path);
+    } else {
+        t.ready = request.removeFile ? request.removeFile(t.path) : QFile::remove(t.path);
+        if (!t.ready && info.isFile()) {
+            t.result = t.path;
+            return t;
+        }
+    }
+    if (!t.ready)
+        tell(refusal);
+    return t;
 }
 
 void tell(const QString& text)

@@ -3,20 +3,33 @@
 
 #include "reader/ArchiveExtract.h"
 
-#include <optional>
 
 namespace folianto::reader::detail {
 
 // Creates the work folder; throws ArchiveFailure when it cannot be created.
 void ensureWorkFolder(const ArchiveRequest& request);
 
-// The target clash rule. A file already at `target` is deleted; when it cannot be, its path is
-// returned as the extractor's result. An empty string means the way is clear; nullopt that
-// something other than a file is in the way and the entry cannot be unpacked.
-std::optional<QString> clearTarget(const QString& target, const ArchiveRequest& request);
+// The work-folder file an entry is unpacked to, after the target clash rule: a file already
+// there is deleted. When `ready` is false the extractor stops and returns `result`: the path
+// of a leftover that cannot be deleted (typically still open), or empty after `refusal` was
+// shown because the entry has no bare name or something other than a file is in the way.
+struct Target {
+    QString path;
+    bool ready = false;
+    QString result;
+};
+Target prepareTarget(const ArchiveRequest& request, const QString& displayName, const QString& refusal);
 
-// The work-folder path an entry is unpacked to; empty when its bare name is empty.
-QString targetFor(const ArchiveRequest& request, const QString& displayName);
+// Listing mode: appends the entries' display names and returns true; false without a list.
+template <class Entries>
+bool listNames(QStringList* list, const Entries& entries)
+{
+    if (!list)
+        return false;
+    for (const auto& e : entries)
+        list->append(e.displayName);
+    return true;
+}
 
 void tell(const QString& text);
 

@@ -98,24 +98,16 @@ QString ExtractFromHa(const QString& archive, QStringList* list, const ArchiveRe
     const auto entries = archive::HaDirectory::readFile(archive);
     if (!entries)
         return {};
-    if (list) {
-        for (const archive::HaEntry& e : *entries)
-            list->append(e.displayName);
+    if (listNames(list, *entries))
         return {};
-    }
     if (request.arc < 0 || request.arc >= entries->size())
         return {};
 
     const archive::HaEntry& entry = entries->at(request.arc);
-    const QString target = targetFor(request, entry.displayName);
-    const auto clash = target.isEmpty() ? std::nullopt : clearTarget(target, request);
-    if (!clash) {
-        tell(notUnpackedMessage());
-        return {};
-    }
-    if (!clash->isEmpty())
-        return *clash;
-    return runExtractor(archive, entry, target, request);
+    const Target target = prepareTarget(request, entry.displayName, notUnpackedMessage());
+    if (!target.ready)
+        return target.result;
+    return runExtractor(archive, entry, target.path, request);
 }
 
 } // namespace folianto::reader

@@ -17,11 +17,8 @@ QString ExtractFromRar(const QString& archive, QStringList* list, const ArchiveR
     const auto entries = rar.entries();
     if (!entries)
         return {};
-    if (list) {
-        for (const archive::RarEntry& e : *entries)
-            list->append(e.displayName);
+    if (listNames(list, *entries))
         return {};
-    }
     if (request.arc < 0 || request.arc >= entries->size())
         return {};
 
@@ -30,18 +27,13 @@ QString ExtractFromRar(const QString& archive, QStringList* list, const ArchiveR
         tell(emptyFileMessage());
         return {};
     }
-    const QString target = targetFor(request, entry.displayName);
-    const auto clash = target.isEmpty() ? std::nullopt : clearTarget(target, request);
-    if (!clash) {
-        tell(notUnpackedMessage());
-        return {};
-    }
-    if (!clash->isEmpty())
-        return *clash;
+    const Target target = prepareTarget(request, entry.displayName, notUnpackedMessage());
+    if (!target.ready)
+        return target.result;
 
-    switch (rar.extract(request.arc, target)) {
+    switch (rar.extract(request.arc, target.path)) {
     case archive::RarReader::Result::Done:
-        return QFileInfo::exists(target) ? target : QString();
+        return QFileInfo::exists(target.path) ? target.path : QString();
     case archive::RarReader::Result::Failed:
         tell(notUnpackedMessage());
         return {};

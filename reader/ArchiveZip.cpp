@@ -19,14 +19,9 @@ QString unpackZipEntry(archive::Vzp& vzp, const archive::VzpEntry& entry, const 
         return {};
     }
     const QString shownName = entry.fileName.isEmpty() ? entry.path : entry.fileName;
-    const QString target = targetFor(request, entry.fileName);
-    const auto clash = target.isEmpty() ? std::nullopt : clearTarget(target, request);
-    if (!clash) {
-        tell(damagedZipMessage(shownName));
-        return {};
-    }
-    if (!clash->isEmpty())
-        return *clash;
+    const Target target = prepareTarget(request, entry.fileName, damagedZipMessage(shownName));
+    if (!target.ready)
+        return target.result;
 
     bool badCrc = false;
     vzp.onBadCrc = [&](const QString&) { badCrc = true; };
@@ -37,11 +32,11 @@ QString unpackZipEntry(archive::Vzp& vzp, const archive::VzpEntry& entry, const 
     vzp.onBadCrc = nullptr;
     if (!ok || badCrc || written != 1) {
         tell(damagedZipMessage(shownName));
-        QFile::remove(target);
+        QFile::remove(target.path);
         vzp.setPassword({});
         return {};
     }
-    return target;
+    return target.path;
 }
 
 } // namespace
