@@ -101,6 +101,10 @@ public:
     QString infoText() const;
     QString statusPanelText(int panel) const;
     QTimer* titleClickTimer() const { return timer1_; }
+    // The grid's title-click guard: set and `Timer1` started by a title click; the timer
+    // clears it after 500 ms.
+    void armTitleClickGuard();
+    bool titleClickGuard() const { return titleClickGuard_; }
     QTimer* alarmTimer() const { return tim_; }
     // Places the reading views (`ReRich`, `ReFast`) in the book panel, with the reading popup.
     void setReadingViews(QWidget* views, const QList<QWidget*>& popupOwners);

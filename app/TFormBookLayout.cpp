@@ -222,9 +222,16 @@ void TFormBook::buildTimers()
         titleClickGuard_ = false;
         timer1_->stop();
     });
+    timer1_->setSingleShot(true);
     tim_ = new QTimer(this);
     tim_->setObjectName(QStringLiteral("Tim"));
     tim_->setInterval(60 * 1000);
+}
+
+void TFormBook::armTitleClickGuard()
+{
+    titleClickGuard_ = true;
+    timer1_->start();
 }
 
 } // namespace folianto::app

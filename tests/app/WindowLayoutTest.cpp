@@ -149,9 +149,15 @@ TEST_F(WindowLayout, ABulkChangeShowsTheProgressBarOnlyWhileItRuns)
     EXPECT_TRUE(form->catalogue().rowEventsOn());
 }
 
-TEST_F(WindowLayout, TheTitleClickTimerClearsItselfAfterOneShot)
+TEST_F(WindowLayout, TheTitleClickTimerClearsTheGuardAndStops)
 {
     EXPECT_EQ(form->titleClickTimer()->interval(), 500);
+    EXPECT_FALSE(form->titleClickTimer()->isActive());
+    form->armTitleClickGuard();
+    EXPECT_TRUE(form->titleClickGuard());
+    EXPECT_TRUE(form->titleClickTimer()->isActive());
+    QMetaObject::invokeMethod(form->titleClickTimer(), "timeout", Qt::DirectConnection); // the 500 ms are over
+    EXPECT_FALSE(form->titleClickGuard());
     EXPECT_FALSE(form->titleClickTimer()->isActive());
     EXPECT_EQ(form->alarmTimer()->interval(), 60000);
     EXPECT_FALSE(form->alarmTimer()->isActive());
