@@ -44,7 +44,9 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes)
 
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write (a full disk, a size limit) is seen here and not
+    // lost inside commit(), which would then rename a cut file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw TableError(writeFailed(path, file.errorString()));
     // The temporary file takes the old file's permission bits before it replaces it; a new
     // file gets the usual read-write for the owner, read for others.
@@ -53,7 +55,7 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes)
         : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser
               | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     file.setPermissions(wanted);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw TableError(writeFailed(path, reason));

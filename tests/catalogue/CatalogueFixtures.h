@@ -3,13 +3,12 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRecord.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "engines/table/Dataset.h"
 
 #include <QString>
 #include <QStringList>
-#include <sys/resource.h>
-#include <csignal>
 #include <vector>
 
 namespace folianto::test {
@@ -74,26 +73,6 @@ public:
             ScriptedInteraction::message(text, kind);
     }
     QStringList errors;
-};
-
-// Files written by this process may not grow beyond `bytes` while this object lives: the way
-// the tests make a write fail as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
 };
 
 } // namespace folianto::test

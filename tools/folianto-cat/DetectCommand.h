@@ -1,7 +1,0 @@
-#pragma once
-#include <QStringList>
-
-// folianto-cat detect FILE...: for each file, the encoding code the reader stores for a plain
-// text ("Y" DOS, "K" KOI-8, "N" Windows), a tab and the path. Unreadable files are reported on
-// standard error and make the exit code 1; no file at all is a usage error (2).
-int runDetect(const QStringList& args);
