@@ -37,34 +37,47 @@ const ReverseMap& reverseCp866()
     return map;
 }
 
-QString decode(QByteArrayView bytes, const UpperHalf& upper)
+// All 256 bytes of a page as Unicode, so that decoding is one look-up per byte.
+using FullTable = std::array<char16_t, 256>;
+
+constexpr FullTable makeFull(const UpperHalf& upper)
+{
+    FullTable table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b < 0x80 ? char16_t(b) : upper[b - 0x80];
+    return table;
+}
+
+constexpr FullTable kFullCp1251 = makeFull(tables::kCp1251);
+constexpr FullTable kFullCp866 = makeFull(tables::kCp866);
+constexpr FullTable kFullKoi8r = makeFull(tables::kKoi8r);
+
+QString decode(QByteArrayView bytes, const FullTable& table)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = in[i];
-        out[i] = b < 0x80 ? char16_t(b) : upper[b - 0x80];
-    }
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i)
+        out[i] = table[in[i]];
     return text;
 }
 
 QByteArray encode(QStringView text, const ReverseMap& reverse)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
     const char16_t* in = text.utf16();
     const qsizetype n = text.size();
+    QByteArray bytes(n, Qt::Uninitialized);
+    char* out = bytes.data();
+    qsizetype written = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = in[i];
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1])) {
-            bytes.append('?'); // one character outside the BMP, one '?'
-            ++i;
-            continue;
-        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1]))
+            ++i; // one character outside the BMP, one '?'
         const std::uint8_t b = reverse[c];
-        bytes.append(b != 0 || c == 0 ? char(b) : '?');
+        out[written++] = b != 0 || c == 0 ? char(b) : '?';
     }
+    bytes.truncate(written);
     return bytes;
 }
 
@@ -102,11 +115,11 @@ qsizetype recodeInPlace(QByteArray& buffer, const ByteMap& map)
 
 } // namespace
 
-QString fromCp1251(QByteArrayView bytes) { return decode(bytes, tables::kCp1251); }
+QString fromCp1251(QByteArrayView bytes) { return decode(bytes, kFullCp1251); }
 QByteArray toCp1251(QStringView text) { return encode(text, reverseCp1251()); }
-QString fromCp866(QByteArrayView bytes) { return decode(bytes, tables::kCp866); }
+QString fromCp866(QByteArrayView bytes) { return decode(bytes, kFullCp866); }
 QByteArray toCp866(QStringView text) { return encode(text, reverseCp866()); }
-QString fromKoi8r(QByteArrayView bytes) { return decode(bytes, tables::kKoi8r); }
+QString fromKoi8r(QByteArrayView bytes) { return decode(bytes, kFullKoi8r); }
 
 QByteArray dosToWin(QByteArrayView bytes) { return recodeUpToZero(bytes, tables::kDosToWin); }
 QByteArray koiToWin(QByteArrayView bytes) { return recodeUpToZero(bytes, tables::kKoiToWin); }
