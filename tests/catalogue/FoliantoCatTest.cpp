@@ -1,6 +1,7 @@
 // Runs the built folianto-cat program on catalogues made in code.
 
 #include "catalogue/CatalogueRecord.h"
+#include "engines/codepage/CodePages.h"
 #include "engines/table/Dataset.h"
 #include "support/TempDir.h"
 
@@ -171,6 +172,25 @@ TEST_F(FoliantoCat, VerifyTellsSoundFilesFromBadOnes)
         EXPECT_FALSE(r.err.isEmpty());
     }
     EXPECT_EQ(runTool({QStringLiteral("frobnicate")}).exitCode, 2);
+}
+
+TEST_F(FoliantoCat, DetectNamesTheCodePageOfEachText)
+{
+    const QString prose = QStringLiteral(
+        "Всё смешалось в доме Облонских. Жена узнала, что муж был в связи с бывшею в их доме "
+        "француженкою-гувернанткой, и объявила мужу, что не может жить с ним в одном доме.\r\n")
+                              .repeated(4);
+    const QString dos = dir.write(QStringLiteral("dos.txt"), folianto::codepage::toCp866(prose));
+    const QString win = dir.write(QStringLiteral("win.txt"), folianto::codepage::toCp1251(prose));
+    const ToolRun r = runTool({QStringLiteral("detect"), dos, win});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Y\t%1\nN\t%2\n").arg(dos, win));
+
+    const ToolRun missing = runTool({QStringLiteral("detect"), dir.file(QStringLiteral("none.txt")), win});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
+    EXPECT_EQ(missing.out, QStringLiteral("N\t%1\n").arg(win));
+    EXPECT_EQ(runTool({QStringLiteral("detect")}).exitCode, 2);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ int usageError(const QString& message)
         printError(message);
     printError(QStringLiteral("usage: folianto-cat dump FILE [--filter EXPR] [--sort INDEXNAME] [--nocase]\n"
                               "       folianto-cat load FILE < rows.tsv\n"
-                              "       folianto-cat verify FILE"));
+                              "       folianto-cat verify FILE\n"
+                              "       folianto-cat detect FILE..."));
     return 2;
 }

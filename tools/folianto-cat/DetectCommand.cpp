@@ -1,4 +1,4 @@
-#include "DetectCommand.h"
+#include "Commands.h"
 
 #include "Console.h"
 #include "engines/codepage/TextDetect.h"

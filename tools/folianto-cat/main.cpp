@@ -18,8 +18,8 @@ int main(int argc, char** argv)
         {"dump", runDump},
         {"load", runLoad},
         {"verify", runVerify},
-        // Further commands go here, each from its own <Name>Command.cpp declared in
-        // Commands.h (the next one: {"detect", runDetect} from DetectCommand.cpp).
+        {"detect", runDetect},
+        // Further commands go here, each from its own <Name>Command.cpp declared in Commands.h.
     };
     const QString name = args.takeFirst();
     for (const auto& [command, run] : commands)
