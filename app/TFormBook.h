@@ -122,6 +122,9 @@ public:
     void LabInfoClick();
     // The check toggles that the catalogue's life reads.
     void mCaseClick(QAction* item);
+    // The book card for a new row (newRow) or for editing the current one; true when a row
+    // was posted.
+    bool ShowBookCard(bool newRow);
 
     // --- catalogue::CatalogueHost -------------------------------------------------------------
     void closeOpenBook() override;
