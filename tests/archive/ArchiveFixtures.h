@@ -40,9 +40,9 @@ struct HaItem {
     QByteArray data;  // packed data as stored
     int method = 0;   // 0 stored, 1 and 2 compressed
     bool dos = true;  // false: machine information of a Unix archiver
-    std::optional<std::uint32_t> packedSize;   // defaults to data.size()
-    std::optional<std::uint32_t> unpackedSize; // defaults to data.size()
-    std::optional<std::uint32_t> crc;          // defaults to the CRC of data
+    std::optional<std::uint32_t> packedSize = {};   // defaults to data.size()
+    std::optional<std::uint32_t> unpackedSize = {}; // defaults to data.size()
+    std::optional<std::uint32_t> crc = {};          // defaults to the CRC of data
 };
 
 inline QByteArray haArchive(const QList<HaItem>& items, std::optional<int> count = std::nullopt)
@@ -127,7 +127,7 @@ struct ZipItem {
     QByteArray data;
     bool folder = false;
     bool dosName = false;     // stored without the UTF-8 flag, bytes as given
-    QByteArray password;      // traditional encryption when not empty
+    QByteArray password = {}; // traditional encryption when not empty
     bool stored = false;      // no compression
 };
 

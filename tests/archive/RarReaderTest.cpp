@@ -146,9 +146,10 @@ TEST(RarReader, FixturesDamagedAndEncrypted)
     TempDir dir;
     const QString target = dir.file(QStringLiteral("t.txt"));
     const auto damaged = RarReader(invalid).entries();
-    if (damaged)
+    if (damaged) {
         for (int i = 0; i < damaged->size(); ++i)
             EXPECT_NE(RarReader(invalid).extract(i, target), RarReader::Result::Done);
+    }
 
     // b.txt and d.txt are encrypted, which libarchive cannot undo with any password.
     const QString encrypted = fixture("test_read_format_rar4_encrypted.rar");

@@ -38,8 +38,9 @@ void expectSameTable(const TableData& a, const TableData& b)
             const QVariant& x = a.rows[r][f];
             const QVariant& y = b.rows[r][f];
             EXPECT_EQ(x.isValid(), y.isValid()) << "row " << r << " field " << f;
-            if (x.isValid() && y.isValid())
+            if (x.isValid() && y.isValid()) {
                 EXPECT_EQ(x, y) << "row " << r << " field " << f;
+            }
         }
 }
 
