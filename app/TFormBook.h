@@ -126,6 +126,15 @@ public:
     // was posted.
     bool ShowBookCard(bool newRow);
 
+    // --- the book card and its row commands (TFormBookCard*.cpp) ------------------------------
+    // `givenFile`: a file to link without the file dialog (a dropped file).
+    bool ShowBookCard(bool newRow, const QString& givenFile);
+    void mNewClick(const QAction* item); // tag 1 adds, tag 2 edits
+    void mDeleteClick();
+    void mpCloneClick();
+    void mpDefClick();
+    void connectCardCommands(); // called by connectCommands
+
     // --- catalogue::CatalogueHost -------------------------------------------------------------
     void closeOpenBook() override;
     void resetFilterCommands() override;

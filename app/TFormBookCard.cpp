@@ -1,12 +1,120 @@
-// The book card's commands on the main window.
+// The book card on the main window: the dialog frame around the card's page, and what the
+// window does when the card ends (post, position display, topic cache, view state).
 
 #include "app/TFormBook.h"
+#include "app/TFormTopic.h"
+#include "catalogue/BookCard.h"
+#include "catalogue/BookCardLink.h"
+#include "catalogue/BookCardPage.h"
+#include "catalogue/CatalogueRecord.h"
+#include "reader/ArchiveExtract.h"
+#include "reader/BookLocation.h"
+#include "util/Interaction.h"
+
+#include <QComboBox>
+#include <QVBoxLayout>
 
 namespace folianto::app {
 
-bool TFormBook::ShowBookCard(bool /*newRow*/)
+namespace {
+const QString kCardPage = QStringLiteral("ShCard");
+}
+
+bool TFormBook::ShowBookCard(bool newRow)
 {
-    return false; // the card page is not built yet
+    return ShowBookCard(newRow, {});
+}
+
+bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
+{
+    bool posted = false;
+    runCommand([&] {
+        repaint();
+        catalogue_->finishPendingEdit();
+        if (!catalogue_->isOpen())
+            return;
+        table::Dataset& ds = catalogue_->Ds();
+        if (!newRow && !ds.hasCurrentRow())
+            return;
+        const bool warn = menus_.action(QStringLiteral("mConFile"))->isChecked();
+        const QString file = newRow ? catalogue::ChooseBookFile(ds, givenFile, warn) : QString();
+
+        TFormTopic dialog(this);
+        QWidget* sheet = dialog.addPage(kCardPage);
+        dialog.selectPage(kCardPage);
+        auto* page = new catalogue::BookCardPage(sheet);
+        auto* sheetLayout = new QVBoxLayout(sheet);
+        sheetLayout->setContentsMargins(0, 0, 0, 0);
+        sheetLayout->addWidget(page);
+        if (!topicCacheStale_) {
+            QStringList topics;
+            for (int i = 0; i < cb_->count(); ++i)
+                topics.append(cb_->itemText(i));
+            page->setTopicList(topics);
+        } else {
+            page->setTopicList(std::nullopt);
+        }
+
+        catalogue::BookCardServices services;
+        services.warnSimilarLink = warn;
+        services.listEntries = [this](table::Dataset& row) {
+            // The card's row is being edited: a found path is written into it here and posted
+            // with the card's OK, so that Cancel still drops everything.
+            const reader::LocationSettings where{settings_.substPath, settings_.subDirs, false, {}};
+            catalogue::CardFileEntries out;
+            out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
+            if (settings_.writeFound && !out.found.isEmpty() && row.isEditing()
+                && row.asString(catalogue::field::FileName) != out.found)
+                row.setValue(catalogue::field::FileName, out.found);
+            reader::ArchiveRequest request;
+            request.workFolder = workFolder_;
+            request.arc = row.asInt(catalogue::field::Arc);
+            request.haTimeoutSeconds = settings_.haTimeout;
+            const reader::ArchiveEntries entries = reader::ListArchiveEntries(out.found, request);
+            out.items = entries.items;
+            out.selected = entries.selected;
+            out.dropDown = entries.dropDown;
+            return out;
+        };
+        catalogue::BookCard card(*page, ds, services);
+
+        if (newRow) {
+            dialog.setWindowTitle(catalogue::BookCard::newCaption());
+            if (bookOpen())
+                closeOpenBook();
+            card.beginNew(file, settings_.defaultTopic);
+        } else {
+            dialog.setWindowTitle(catalogue::BookCard::editCaption());
+            card.beginEdit();
+        }
+        card.locateFile();
+        card.updateZipButton();
+        // A row without a link cannot be written through the button; Enter in the comment can.
+        dialog.setOkCheck(kCardPage, [&] {
+            if (!card.okAllowed()) {
+                dialog.reject();
+                return false;
+            }
+            return true;
+        });
+        dialog.setShowHandler(kCardPage, [&] { card.prepareShow(); });
+        connect(page, &catalogue::BookCardPage::commentEnterPressed, &dialog,
+                [&dialog] { dialog.done(QDialog::Accepted); });
+
+        if (util::interaction().runDialog(dialog) != QDialog::Accepted) {
+            card.cancel();
+            return;
+        }
+        card.acceptChanges();
+        ds.post(); // a failure reaches the error box; the row stays in its edit
+        posted = true;
+        catalogue_->ShowRowPosition();
+        const QString topic = ds.asString(catalogue::field::Topic);
+        if (card.topicDropDown() && !topic.isEmpty())
+            catalogue::addTopicToCache(*cb_, topic);
+    });
+    UpdateViewState();
+    return posted;
 }
 
 } // namespace folianto::app

@@ -29,6 +29,7 @@ void TFormBook::connectCommands()
         connect(item, &QAction::triggered, this, [this, item] { mCaseClick(item); });
     }
     connect(labInfo_, &ClickLabel::clicked, this, [this] { LabInfoClick(); });
+    connectCardCommands();
     connect(panGrid_, &PropertiesPanel::navigationFailed, this,
             [](const QString& message) { util::interaction().showError(message); });
     // Escape in the grid asks the window to close, as "Вы&ход" does.

@@ -1,0 +1,219 @@
+#include "catalogue/BookCard.h"
+
+#include "catalogue/BookCardLink.h"
+#include "catalogue/BookCardPage.h"
+#include "catalogue/CatalogueRecord.h"
+#include "engines/table/Collation.h"
+#include "engines/table/Dataset.h"
+#include "util/Interaction.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace folianto::catalogue {
+
+QString BookCard::newCaption() { return QStringLiteral("Добавление книги в библиотеку"); }
+QString BookCard::editCaption() { return QStringLiteral("Редактирование свойств книги"); }
+QString BookCard::openBookEntryQuestion()
+{
+    return QStringLiteral("Новый файл откроется после закрытия текущего!\rДо тех пор размер и следы чтения файла - старые!");
+}
+
+int BookCard::decodingItemOf(const QString& oem)
+{
+    if (oem == oem::Dos)
+        return 1;
+    if (oem == oem::Koi)
+        return 2;
+    if (oem == oem::Win)
+        return 3;
+    return 0;
+}
+
+QString BookCard::oemOfDecodingItem(int item)
+{
+    switch (item) {
+    case 1: return oem::Dos;
+    case 2: return oem::Koi;
+    case 3: return oem::Win;
+    default: return {};
+    }
+}
+
+BookCard::BookCard(BookCardPage& page, table::Dataset& ds, BookCardServices services)
+    : QObject(&page), page_(page), ds_(ds), services_(std::move(services))
+{
+    connect(page_.ButFile, &QToolButton::clicked, this, [this] { ButFileClick(); });
+    connect(page_.ButTopic, &QToolButton::clicked, this, [this] { ButTopicClick(); });
+}
+
+bool BookCard::isOpenBookRow() const
+{
+    return ds_.asString(field::Cur) == mark::OpenBook;
+}
+
+void BookCard::beginNew(const QString& file, const QString& defaultTopic)
+{
+    isNew_ = true;
+    ds_.append(); // the new-row defaults come with it
+    ds_.setValue(field::FileName, file);
+    page_.setTopicText(defaultTopic);
+    bindDataAwareControls();
+}
+
+void BookCard::beginEdit()
+{
+    isNew_ = false;
+    page_.ButFile->setVisible(!isOpenBookRow()); // the open book's link stays
+    const QString alter = ds_.asString(field::Alter);
+    page_.setDecoding(decodingItemOf(ds_.asString(field::Oem)));
+    page_.ChAlter->setChecked(alter == alter::External);
+    page_.ChRtf->setChecked(alter == alter::WordToRtf);
+    page_.ChTxt->setChecked(alter == alter::WordToText);
+    oldLink_ = ds_.asString(field::FileName);
+    oldEntry_ = ds_.asInt(field::Arc);
+    ds_.edit();
+    page_.setTopicText(ds_.asString(field::Topic));
+    bindDataAwareControls();
+}
+
+void BookCard::bindDataAwareControls()
+{
+    auto bindLine = [this](QLineEdit* edit, const QString& name) {
+        const table::FieldDef& def = ds_.fieldDef(ds_.fieldIndex(name));
+        if (def.size > 0)
+            edit->setMaxLength(def.size);
+        edit->setText(ds_.asString(name));
+        connect(edit, &QLineEdit::textChanged, this, [this, name](const QString& text) {
+            if (ds_.isEditing())
+                ds_.setValue(name, text);
+        });
+    };
+    bindLine(page_.DBEBook, field::BookName);
+    bindLine(page_.DBEAuthor, field::Author);
+    page_.DBMComment->setPlainText(ds_.asString(field::Comment));
+    connect(page_.DBMComment, &QPlainTextEdit::textChanged, this, [this] {
+        if (ds_.isEditing())
+            ds_.setValue(field::Comment, page_.DBMComment->toPlainText());
+    });
+    showLink();
+}
+
+void BookCard::showLink()
+{
+    page_.setLinkText(ds_.asString(field::FileName));
+}
+
+void BookCard::locateFile()
+{
+    CardFileEntries entries;
+    if (services_.listEntries)
+        entries = services_.listEntries(ds_);
+    QComboBox* arc = page_.CbArc;
+    arc->clear();
+    arc->addItems(entries.items);
+    arc->setVisible(!entries.items.isEmpty());
+    arc->setEnabled(entries.dropDown);
+    if (!entries.items.isEmpty())
+        arc->setCurrentIndex(std::clamp(entries.selected, 0, int(entries.items.size()) - 1));
+    page_.setFileFound(!entries.found.isEmpty());
+    showLink(); // the look-up may have written the found path back
+}
+
+void BookCard::updateZipButton()
+{
+    page_.ButZip->setVisible(page_.CbArc->isHidden() && !ds_.asString(field::FileName).isEmpty()
+                             && page_.fileFound() && !isOpenBookRow());
+}
+
+void BookCard::prepareShow()
+{
+    if (page_.DBEBook->isEnabled())
+        page_.DBEBook->setFocus();
+    updateZipButton();
+}
+
+bool BookCard::okAllowed() const
+{
+    return !ds_.asString(field::FileName).isEmpty();
+}
+
+bool BookCard::topicDropDown() const
+{
+    return page_.topicDropDown();
+}
+
+QString BookCard::topic() const
+{
+    return page_.topicText();
+}
+
+void BookCard::acceptChanges()
+{
+    ds_.setValue(field::Topic, page_.topicText());
+    ds_.setValue(field::Oem, oemOfDecodingItem(page_.decoding()));
+    QString alter;
+    if (page_.ChRtf->isChecked())
+        alter = alter::WordToRtf;
+    if (page_.ChTxt->isChecked())
+        alter = alter::WordToText;
+    if (page_.ChAlter->isChecked())
+        alter = alter::External;
+    ds_.setValue(field::Alter, alter);
+
+    if (page_.CbArc->count() == 0) {
+        ds_.setNull(field::Arc);
+    } else {
+        const int selected = page_.CbArc->currentIndex();
+        // The open book's entry changes only when the user agrees to read the new one later.
+        if (!isOpenBookRow() || (selected != oldEntry_ && util::interaction().confirm(openBookEntryQuestion())))
+            ds_.setValue(field::Arc, selected);
+    }
+
+    if (!isNew_ && (ds_.asString(field::FileName) != oldLink_ || ds_.asInt(field::Arc) != oldEntry_)) {
+        for (const QString& name : {field::First, field::Percent, field::Last, field::Pos, field::Oem})
+            ds_.setNull(name);
+    }
+}
+
+void BookCard::cancel()
+{
+    if (ds_.isEditing())
+        ds_.cancel();
+}
+
+void BookCard::ButFileClick()
+{
+    const QString file = ChooseBookFile(ds_, {}, services_.warnSimilarLink);
+    if (!file.isEmpty())
+        ds_.setValue(field::FileName, file);
+    locateFile();
+    updateZipButton();
+}
+
+void BookCard::ButTopicClick()
+{
+    if (!services_.rebuildTopics)
+        return;
+    if (const auto topics = services_.rebuildTopics())
+        page_.setTopicList(topics);
+}
+
+bool addTopicToCache(QComboBox& cache, const QString& topic)
+{
+    int at = cache.count();
+    for (int i = 0; i < cache.count(); ++i) {
+        const int order = table::compareText(topic, cache.itemText(i), true);
+        if (order == 0 && table::textEquals(topic, cache.itemText(i), true))
+            return false;
+        if (order < 0 && at == cache.count())
+            at = i;
+    }
+    cache.insertItem(at, topic);
+    return true;
+}
+
+} // namespace folianto::catalogue

@@ -1,0 +1,97 @@
+#pragma once
+// One run of the book card on the catalogue's current row: a new row (inserted when the card
+// opens) or the current one (edited). The data-aware controls write into the row as the user
+// types; what the card maps itself (topic, decoding, opening mode, archive entry) is written
+// by acceptChanges() when the dialog ends with OK. The caller posts the row.
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+
+namespace folianto::table {
+class Dataset;
+}
+
+namespace folianto::catalogue {
+
+class BookCardPage;
+
+// What the card's file look-up found for the row: the located path (empty when the file was
+// not found) and the entries of the archive it names.
+struct CardFileEntries {
+    QString found;
+    QStringList items;
+    int selected = -1;
+    bool dropDown = false; // two or more entries
+};
+
+struct BookCardServices {
+    // Locates the row's `_FileName` and lists the archive's entries (`ListArchiveEntries`).
+    std::function<CardFileEntries(table::Dataset&)> listEntries;
+    // "Предупреждать о &наличии подобной ссылки".
+    bool warnSimilarLink = true;
+    // Rebuilds the topic cache and returns its topics (`ButTopic`); unset: nothing to rebuild.
+    std::function<std::optional<QStringList>()> rebuildTopics;
+};
+
+class BookCard : public QObject {
+    Q_OBJECT
+public:
+    BookCard(BookCardPage& page, table::Dataset& ds, BookCardServices services);
+
+    // Appends the new row linked to `file` (the new-row defaults apply) with `defaultTopic`.
+    void beginNew(const QString& file, const QString& defaultTopic);
+    // Takes the current row's codes into the controls and begins editing it.
+    void beginEdit();
+    // `ListArchiveEntries` into `CbArc` and the link's colour (step 6, and after ButFile).
+    void locateFile();
+    // The visibility rule of `ButZip`.
+    void updateZipButton();
+    // When the dialog is shown: the title edit takes the focus, ButZip follows its rule.
+    void prepareShow();
+
+    // "OK" (`BitBtnOkClick`): false when the row has no link (the dialog then ends as Cancel).
+    bool okAllowed() const;
+    // Steps 8.1 to 8.5: topic, codes, archive entry (with the question for the open book's
+    // row) and, for an existing row whose link or entry changed, the reading traces cleared.
+    void acceptChanges();
+    // Cancels the row's edit or insert (a new row is dropped).
+    void cancel();
+
+    bool isNew() const { return isNew_; }
+    bool topicDropDown() const;
+    QString topic() const;
+
+    // `ButFileClick`.
+    void ButFileClick();
+    // `ButTopicClick`: the topic cache rebuilt, `CbTop` becomes a drop-down box.
+    void ButTopicClick();
+
+    static QString newCaption();  // "Добавление книги в библиотеку"
+    static QString editCaption(); // "Редактирование свойств книги"
+    static QString openBookEntryQuestion();
+    // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N" shows as "auto".
+    static int decodingItemOf(const QString& oem);
+    static QString oemOfDecodingItem(int item);
+
+private:
+    bool isOpenBookRow() const;
+    void bindDataAwareControls();
+    void showLink();
+
+    BookCardPage& page_;
+    table::Dataset& ds_;
+    BookCardServices services_;
+    bool isNew_ = false;
+    QString oldLink_;
+    int oldEntry_ = 0;
+};
+
+// Adds a topic to a loaded topic cache unless it holds it already (case ignored), keeping the
+// cache in alphabetical order. True when it was added.
+bool addTopicToCache(QComboBox& cache, const QString& topic);
+
+} // namespace folianto::catalogue

@@ -1,0 +1,59 @@
+#include "catalogue/BookCardRowCommands.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueRecord.h"
+#include "util/Interaction.h"
+
+namespace folianto::catalogue {
+
+QString deleteRowQuestion() { return QStringLiteral("Удалить книгу из списка ?"); }
+
+void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+{
+    table::Dataset& ds = catalogue.Ds();
+    catalogue.finishPendingEdit();
+    if (!catalogue.isOpen() || ds.recordCount() == 0)
+        return;
+    if (!util::interaction().confirm(deleteRowQuestion()))
+        return;
+    host.closeOpenBook(); // whichever row goes
+    const int n = ds.recNo();
+    ds.remove();
+    host.UpdateViewState();
+    if (n - 1 > 1)
+        ds.setRecNo(n - 1);
+    else
+        ds.first();
+}
+
+void DuplicateCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+{
+    table::Dataset& ds = catalogue.Ds();
+    catalogue.finishPendingEdit();
+    if (!catalogue.isOpen() || !ds.hasCurrentRow())
+        return;
+    auto source = ds.clone();
+    ds.disableControls();
+    try {
+        source->gotoCursorOf(ds);
+        ds.append();
+        for (int f = 0; f < ds.fieldCount(); ++f)
+            if (!ds.fieldDef(f).calculated)
+                ds.setValue(f, source->value(f));
+        ds.setNull(field::Cur);
+        try {
+            ds.post();
+        } catch (const std::exception&) {
+            ds.cancel();
+        }
+    } catch (const std::exception&) {
+        if (ds.isEditing())
+            ds.cancel();
+    }
+    source.reset();
+    ds.enableControls();
+    host.UpdateViewState();
+    catalogue.ShowRowPosition();
+}
+
+} // namespace folianto::catalogue

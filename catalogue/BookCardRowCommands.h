@@ -1,0 +1,22 @@
+#pragma once
+// The row commands beside the book card: deleting the current row and duplicating it.
+
+#include <QString>
+
+namespace folianto::catalogue {
+
+class Catalogue;
+class CatalogueHost;
+
+// `mDeleteClick`: asks "Удалить книгу из списка ?", closes an open book in place, deletes the
+// current row (written through) and puts the cursor on the row before it, or on the first row
+// when one of the first two was deleted. Nothing without rows.
+void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+QString deleteRowQuestion();
+
+// `mpCloneClick`: appends a copy of the current row's stored fields (link, traces and codes
+// included) without the open-book mark, and posts it; the copy becomes current. Errors are
+// ignored.
+void DuplicateCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+
+} // namespace folianto::catalogue
