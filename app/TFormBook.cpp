@@ -129,12 +129,13 @@ void TFormBook::runCommand(const std::function<void()>& command)
 
 void TFormBook::closeOpenBook()
 {
-    if (!bookOpen())
-        return;
+    // The reader's close also tidies up when no book is open (the catalogue switch relies on it).
     if (bookCloser_) {
         bookCloser_(false);
         return;
     }
+    if (!bookOpen())
+        return;
     setBookOpen(false);
     sb_[3]->clear();
 }

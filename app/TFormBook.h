@@ -225,6 +225,20 @@ private:
     QTimer* tim_ = nullptr;
     bool syncingCursor_ = false;
     bool gridColumnsLive_ = false; // the header holds an applied column layout
+
+    // --- the open book (TFormBookReader.*) and the file search options (TFormBookOptions.cpp) ---
+public:
+    struct Reader; // the reading views, the page list and the open book's session
+    Reader& reader() { return *reader_; }
+    void mOpenbookClick(const QAction* sender);  // tag 21: with the external program
+    void mCloseBookClick(const QAction* sender); // tag 2: at the end
+    void mpGoToBookClick();
+    void mConditionClick(QAction* item);
+
+private:
+    friend class ReaderWindowHost;
+    void connectReader(); // called by connectCommands
+    std::shared_ptr<Reader> reader_;
 };
 
 } // namespace folianto::app

@@ -24,6 +24,7 @@ void TFormBook::connectCommands()
     bind({"mCatalog"}, [this] { mCatalogClick(); });
     bind({"mSave"}, [this] { mSaveClick(); });
     bind({"m1Closebook", "mp1CloseBook"}, [this] { m1ClosebookClick(); });
+    connectReader();
     for (const char* name : {"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm"}) {
         QAction* item = command(QString::fromLatin1(name));
         connect(item, &QAction::triggered, this, [this, item] { mCaseClick(item); });
