@@ -80,6 +80,8 @@ public:
     settings::ProgramSettings& settings() { return settings_; }
     const settings::ProgramSettings& settings() const { return settings_; }
     int haTimeout() const { return settings_.haTimeout; }
+    // `ArchivePassword`: typed in "&X-Files...", held only in memory.
+    QString archivePassword() const { return archivePassword_; }
 
     // --- parts, for the subsystems and for tests ----------------------------------------------
     catalogue::Catalogue& catalogue() { return *catalogue_; }
@@ -125,6 +127,11 @@ public:
     // The book card for a new row (newRow) or for editing the current one; true when a row
     // was posted.
     bool ShowBookCard(bool newRow);
+    // "&X-Files..." and "Время &HA-распаковки...".
+    void mXClick();
+    void mOutClick();
+    static QString haTimeoutCaption();
+    static QString haTimeoutPrompt();
 
     // --- the book card and its row commands (TFormBookCard*.cpp) ------------------------------
     // `givenFile`: a file to link without the file dialog (a dropped file).
@@ -176,6 +183,7 @@ private:
     void buildTimers();
     QAction* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int icon, int tag = 0);
     void connectCommands();
+    void connectArchiveCommands();
     void connectGridCursor();
     void applyToolbarAndStatusChecks();
     void ApplyFullScreen();
@@ -202,6 +210,7 @@ private:
     bool topicCacheStale_ = true;
     QString workFolder_, rarScratchFile_, haProgramFile_;
     QString executableFolder_;
+    QString archivePassword_;
 
     MenuSet menus_;
     QHash<QString, QAction*> toolActions_;

@@ -1,0 +1,53 @@
+// The two settings of the archive reader: the password for encrypted archives and the time
+// the HA extractor may take.
+
+#include "app/TFormBook.h"
+#include "app/TFormCommon.h"
+#include "util/Interaction.h"
+
+#include <QLineEdit>
+#include <cmath>
+#include <limits>
+
+namespace folianto::app {
+
+void TFormBook::connectArchiveCommands()
+{
+    connect(command(QStringLiteral("mX")), &QAction::triggered, this, [this] { mXClick(); });
+    connect(command(QStringLiteral("mOut")), &QAction::triggered, this, [this] { mOutClick(); });
+}
+
+void TFormBook::mXClick()
+{
+    TFormCommon form(this);
+    form.showPasswordMode(archivePassword_);
+    if (util::interaction().runDialog(form) == QDialog::Accepted)
+        archivePassword_ = form.EdPas()->text();
+}
+
+QString TFormBook::haTimeoutCaption()
+{
+    return QStringLiteral("Максимальное время HA-распаковки в минутах");
+}
+
+QString TFormBook::haTimeoutPrompt()
+{
+    return QStringLiteral("Тайм-аут более 1 минуты:");
+}
+
+void TFormBook::mOutClick()
+{
+    const int minutes = int(std::lround(settings_.haTimeout / 60.0));
+    const std::optional<QString> answer =
+        util::interaction().inputText(haTimeoutCaption(), haTimeoutPrompt(), QString::number(minutes));
+    if (!answer)
+        return;
+    bool number = false;
+    const int typed = answer->trimmed().toInt(&number);
+    const int value = number ? typed : minutes;
+    // Minutes beyond what the seconds can hold are refused like any other bad value.
+    if (value >= 1 && value <= std::numeric_limits<int>::max() / 60)
+        settings_.haTimeout = value * 60;
+}
+
+} // namespace folianto::app

@@ -1,0 +1,86 @@
+// "&X-Files..." keeps the archive password in memory; "Время &HA-распаковки..." sets the HA
+// time-out in minutes.
+
+#include "FormBookFixture.h"
+#include "app/TFormCommon.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace folianto::test {
+namespace {
+
+using app::TFormBook;
+
+void press(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class ArchiveSettings : public FormBookTest {
+protected:
+    void SetUp() override
+    {
+        FormBookTest::SetUp();
+        ASSERT_TRUE(start());
+    }
+};
+
+TEST_F(ArchiveSettings, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsTheAnswerOnOkOnly)
+{
+    ui.expectDialog(QStringLiteral("X-Files"), [](QDialog& d) {
+        auto* edit = d.findChild<QLineEdit*>(QStringLiteral("EdPas"));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+        EXPECT_TRUE(edit->text().isEmpty());
+        edit->insert(QStringLiteral("секрет-секрет-секрет-лишнее"));
+        press(edit, Qt::Key_Return); // Enter is OK
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    form->mXClick();
+    EXPECT_EQ(form->archivePassword(), QStringLiteral("секрет-секрет-секрет"));
+
+    // The box opens with the password held; Cancel (Escape) keeps it.
+    ui.expectDialog(QStringLiteral("X-Files"), [](QDialog& d) {
+        auto* edit = d.findChild<QLineEdit*>(QStringLiteral("EdPas"));
+        EXPECT_EQ(edit->text(), QStringLiteral("секрет-секрет-секрет"));
+        edit->setText(QStringLiteral("другой"));
+        press(edit, Qt::Key_Escape);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    });
+    form->mXClick();
+    EXPECT_EQ(form->archivePassword(), QStringLiteral("секрет-секрет-секрет"));
+    ui.verifyAllConsumed();
+}
+
+TEST_F(ArchiveSettings, TheTimeOutIsAskedInMinutesAndOnlyValuesFromOneOnAreTaken)
+{
+    struct Case {
+        int beforeSeconds;
+        std::optional<QString> answer; // nullopt: Cancel
+        QString prefill;
+        int afterSeconds;
+    };
+    const Case cases[] = {
+        {300, QStringLiteral("7"), QStringLiteral("5"), 420},
+        {90, QStringLiteral(" 3 "), QStringLiteral("2"), 180}, // 1.5 minutes shown rounded
+        {300, QStringLiteral("0"), QStringLiteral("5"), 300},
+        {300, QStringLiteral("-4"), QStringLiteral("5"), 300},
+        {300, QStringLiteral("много"), QStringLiteral("5"), 300}, // not a number: the prefill
+        {300, QStringLiteral("40000000"), QStringLiteral("5"), 300},
+        {300, std::nullopt, QStringLiteral("5"), 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer.value_or(QStringLiteral("<cancel>")).toStdString());
+        form->settings().haTimeout = c.beforeSeconds;
+        ui.expectInput(TFormBook::haTimeoutCaption(), TFormBook::haTimeoutPrompt(), c.answer, c.prefill);
+        form->mOutClick();
+        EXPECT_EQ(form->haTimeout(), c.afterSeconds);
+        ui.verifyAllConsumed();
+    }
+}
+
+} // namespace
+} // namespace folianto::test
