@@ -12,6 +12,7 @@
 #include "util/Interaction.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 namespace folianto::app {
@@ -60,7 +61,9 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
         services.listEntries = [this](table::Dataset& row) {
             // The card's row is being edited: a found path is written into it here and posted
             // with the card's OK, so that Cancel still drops everything.
-            const reader::LocationSettings where{settings_.substPath, settings_.subDirs, false, {}};
+            const reader::LocationSettings where{settings_.substPath, settings_.subDirs, false, [] {
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // repaint while searching
+            }};
             catalogue::CardFileEntries out;
             out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
             if (settings_.writeFound && !out.found.isEmpty() && row.isEditing()

@@ -179,7 +179,10 @@ void BookCardPage::setTopicList(const std::optional<QStringList>& topics)
     if (topics)
         CbTop->addItems(*topics);
     // The plain form has no list to drop down.
-    CbTop->setStyleSheet(topicDropDown_ ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
+    static const QString plain = QStringLiteral("QComboBox { padding-right: 2px; }"
+                                                " QComboBox::drop-down { width: 0px; border: none; }"
+                                                " QComboBox::down-arrow { image: none; width: 0px; }");
+    CbTop->setStyleSheet(topicDropDown_ ? QString() : plain);
     setTopicText(text);
 }
 
