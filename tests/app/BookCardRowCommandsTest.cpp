@@ -33,10 +33,20 @@ TEST_F(RowCommands, DeletingPutsTheCursorOnThePrecedingRowOrOnTheFirst)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.deleted);
         openNumbered(8);
+        // An open book is closed in place first, whichever row goes.
+        int closes = 0;
+        form->setBookOpen(true);
+        form->setBookCloser([&](bool atEnd) {
+            EXPECT_FALSE(atEnd);
+            ++closes;
+            form->setBookOpen(false);
+        });
         ds().setRecNo(c.deleted);
         ui.expectQuestion(catalogue::deleteRowQuestion(), Answer::Yes, Question::YesNo);
         form->mDeleteClick();
         ui.verifyAllConsumed();
+        EXPECT_EQ(closes, 1);
+        form->setBookCloser({});
         EXPECT_EQ(ds().recNo(), c.landing);
         EXPECT_EQ(ds().asString(field::BookName), c.landingTitle);
         EXPECT_EQ(readTitlesAndMarks(path).size(), 7);
