@@ -46,6 +46,9 @@ struct ShellServices {
     std::function<void()> registerFileType;
     std::function<QString(settings::SettingsHost&)> loadSettings; // returns `Recent_Catalog`
     std::function<void(const settings::SettingsHost&)> saveSettings;
+    // Asks, then removes the file type and the settings key (calling repaint first); true
+    // when they were removed.
+    std::function<bool(const std::function<void()>& repaint)> removeTraces;
 };
 
 class TFormBook : public QMainWindow, public catalogue::CatalogueHost, public settings::SettingsHost {
@@ -127,9 +130,10 @@ public:
     // The book card for a new row (newRow) or for editing the current one; true when a row
     // was posted.
     bool ShowBookCard(bool newRow);
-    // "&X-Files..." and "Время &HA-распаковки...".
+    // "&X-Files...", "Время &HA-распаковки..." and "&Удалить следы Folianto-а в системном реестре...".
     void mXClick();
     void mOutClick();
+    void mRegistryClick();
     static QString haTimeoutCaption();
     static QString haTimeoutPrompt();
 
@@ -183,7 +187,7 @@ private:
     void buildTimers();
     QAction* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int icon, int tag = 0);
     void connectCommands();
-    void connectArchiveCommands();
+    void connectSettingsCommands();
     void connectGridCursor();
     void applyToolbarAndStatusChecks();
     void ApplyFullScreen();

@@ -29,7 +29,7 @@ void TFormBook::connectCommands()
         QAction* item = command(QString::fromLatin1(name));
         connect(item, &QAction::triggered, this, [this, item] { mCaseClick(item); });
     }
-    connectArchiveCommands();
+    connectSettingsCommands();
     connect(labInfo_, &ClickLabel::clicked, this, [this] { LabInfoClick(); });
     connectCardCommands();
     connect(panGrid_, &PropertiesPanel::navigationFailed, this,

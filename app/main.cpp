@@ -4,6 +4,7 @@
 #include "app/DemoCatalogue.h"
 #include "app/TFormBook.h"
 #include "app/settings/QtSettingsStore.h"
+#include "app/settings/RemoveTraces.h"
 #include "app/settings/XdgFileTypeRegistrar.h"
 
 #include <QApplication>
@@ -29,13 +30,20 @@ int makeDemo(const QString& folder)
     return 0;
 }
 
+settings::FileTypeInfo fileTypeInfo()
+{
+    settings::FileTypeInfo info;
+    info.executable = QCoreApplication::applicationFilePath();
+    return info;
+}
+
 app::ShellServices desktopServices(settings::QtSettingsStore& store)
 {
     app::ShellServices services;
-    services.registerFileType = [] {
-        settings::FileTypeInfo info;
-        info.executable = QCoreApplication::applicationFilePath();
-        settings::XdgFileTypeRegistrar().registerType(info);
+    services.registerFileType = [] { settings::XdgFileTypeRegistrar().registerType(fileTypeInfo()); };
+    services.removeTraces = [&store](const std::function<void()>& repaint) {
+        settings::XdgFileTypeRegistrar registrar;
+        return settings::removeProgramTraces(registrar, store, fileTypeInfo(), repaint);
     };
     services.loadSettings = [&store](settings::SettingsHost& host) { return settings::LoadSettings(store, host); };
     services.saveSettings = [&store](const settings::SettingsHost& host) {

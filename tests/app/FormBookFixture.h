@@ -46,6 +46,7 @@ protected:
             return recent;
         };
         services.saveSettings = [this](const settings::SettingsHost& host) { saved = host.currentSettings(); };
+        services.removeTraces = removeTraces;
         form = std::make_unique<app::TFormBook>(services);
         return form->FormCreate({arguments, launchDir(), exeDir()});
     }
@@ -64,6 +65,7 @@ protected:
     InstalledInteraction installed{ui};
     std::unique_ptr<app::TFormBook> form;
     std::optional<settings::ProgramSettings> saved;
+    std::function<bool(const std::function<void()>&)> removeTraces; // unset: the command does nothing
 };
 
 } // namespace folianto::test

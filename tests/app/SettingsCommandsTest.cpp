@@ -1,8 +1,10 @@
 // "&X-Files..." keeps the archive password in memory; "Время &HA-распаковки..." sets the HA
-// time-out in minutes.
+// time-out in minutes; removing the program's traces stops the saving of settings.
 
 #include "FormBookFixture.h"
 #include "app/TFormCommon.h"
+#include "app/settings/MemorySettingsStore.h"
+#include "app/settings/RemoveTraces.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,7 +21,7 @@ void press(QWidget* widget, Qt::Key key)
     QApplication::sendEvent(widget, &event);
 }
 
-class ArchiveSettings : public FormBookTest {
+class SettingsCommands : public FormBookTest {
 protected:
     void SetUp() override
     {
@@ -28,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(ArchiveSettings, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsTheAnswerOnOkOnly)
+TEST_F(SettingsCommands, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsTheAnswerOnOkOnly)
 {
     ui.expectDialog(QStringLiteral("X-Files"), [](QDialog& d) {
         auto* edit = d.findChild<QLineEdit*>(QStringLiteral("EdPas"));
@@ -55,7 +57,7 @@ TEST_F(ArchiveSettings, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsThe
     ui.verifyAllConsumed();
 }
 
-TEST_F(ArchiveSettings, TheTimeOutIsAskedInMinutesAndOnlyValuesFromOneOnAreTaken)
+TEST_F(SettingsCommands, TheTimeOutIsAskedInMinutesAndOnlyValuesFromOneOnAreTaken)
 {
     struct Case {
         int beforeSeconds;
@@ -79,6 +81,51 @@ TEST_F(ArchiveSettings, TheTimeOutIsAskedInMinutesAndOnlyValuesFromOneOnAreTaken
         form->mOutClick();
         EXPECT_EQ(form->haTimeout(), c.afterSeconds);
         ui.verifyAllConsumed();
+    }
+}
+
+// Records what the removal asked of the file type.
+class RecordingRegistrar : public settings::FileTypeRegistrar {
+public:
+    bool registerType(const settings::FileTypeInfo&) override { return true; }
+    bool removeType(const settings::FileTypeInfo&) override
+    {
+        ++removals;
+        return true;
+    }
+    int removals = 0;
+};
+
+using TracesCommand = FormBookTest;
+
+TEST_F(TracesCommand, RemovingTheTracesDisablesTheCommandAndSkipsSavingAtClose)
+{
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        settings::MemorySettingsStore store;
+        store.openKey();
+        store.writeString(QStringLiteral("Recent_Catalog"), QStringLiteral("x.bon"));
+        RecordingRegistrar registrar;
+        int repaints = 0;
+        removeTraces = [&](const std::function<void()>& repaint) {
+            return settings::removeProgramTraces(registrar, store, settings::FileTypeInfo(), [&] {
+                ++repaints;
+                repaint();
+            });
+        };
+        ASSERT_TRUE(start());
+        ui.expectQuestion(QStringLiteral("Удалить Folianto-записи в регистре?"), answer);
+        form->command(QStringLiteral("mRegistry"))->trigger();
+        const bool removed = answer == Answer::Yes;
+        EXPECT_EQ(form->command(QStringLiteral("mRegistry"))->isEnabled(), !removed);
+        EXPECT_EQ(registrar.removals, removed ? 1 : 0);
+        EXPECT_EQ(repaints, removed ? 1 : 0);
+        EXPECT_EQ(store.keyExists(), !removed);
+        // Saving at close writes nothing back into a removed key.
+        settings::SaveSettings(store, *form);
+        EXPECT_EQ(store.keyExists(), !removed);
+        ui.verifyAllConsumed();
+        form.reset();
     }
 }
 

@@ -1,5 +1,5 @@
-// The two settings of the archive reader: the password for encrypted archives and the time
-// the HA extractor may take.
+// Setting commands of "Ус&тановки и команды": the password for encrypted archives, the time the
+// HA extractor may take, and the removal of the program's traces.
 
 #include "app/TFormBook.h"
 #include "app/TFormCommon.h"
@@ -11,10 +11,20 @@
 
 namespace folianto::app {
 
-void TFormBook::connectArchiveCommands()
+void TFormBook::connectSettingsCommands()
 {
     connect(command(QStringLiteral("mX")), &QAction::triggered, this, [this] { mXClick(); });
     connect(command(QStringLiteral("mOut")), &QAction::triggered, this, [this] { mOutClick(); });
+    connect(command(QStringLiteral("mRegistry")), &QAction::triggered, this, [this] { mRegistryClick(); });
+}
+
+void TFormBook::mRegistryClick()
+{
+    if (!services_.removeTraces)
+        return;
+    // Once the traces are gone the item stays disabled, which also stops saving the settings.
+    if (services_.removeTraces([this] { repaint(); }))
+        menus_.action(QStringLiteral("mRegistry"))->setEnabled(false);
 }
 
 void TFormBook::mXClick()
