@@ -6,12 +6,11 @@
 #include "app/settings/QtSettingsStore.h"
 #include "app/settings/RemoveTraces.h"
 #include "app/settings/XdgFileTypeRegistrar.h"
+#include "util/QtInteraction.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QTextStream>
-#include <QTranslator>
 
 using namespace folianto;
 
@@ -67,9 +66,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Folianto"));
     QGuiApplication::setApplicationDisplayName(app::TFormBook::applicationTitle());
 
-    QTranslator qtRussian;
-    if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtRussian);
+    util::installQtRussianTranslation();
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);
 
