@@ -79,6 +79,11 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
             out.dropDown = entries.dropDown;
             return out;
         };
+        services.rebuildTopics = [this]() -> std::optional<QStringList> {
+            QStringList topics = catalogue::RebuildTopicCache(catalogue_->Ds(), *cb_);
+            topicCacheStale_ = false;
+            return topics;
+        };
         catalogue::BookCard card(*page, ds, services);
 
         if (newRow) {

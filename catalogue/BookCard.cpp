@@ -3,6 +3,7 @@
 #include "catalogue/BookCardLink.h"
 #include "catalogue/BookCardPage.h"
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/WaitCursor.h"
 #include "engines/table/Collation.h"
 #include "engines/table/Dataset.h"
 #include "util/Interaction.h"
@@ -198,6 +199,7 @@ void BookCard::ButTopicClick()
 {
     if (!services_.rebuildTopics)
         return;
+    page_.window()->repaint();
     if (const auto topics = services_.rebuildTopics())
         page_.setTopicList(topics);
 }
@@ -214,6 +216,22 @@ bool addTopicToCache(QComboBox& cache, const QString& topic)
     }
     cache.insertItem(at, topic);
     return true;
+}
+
+QStringList RebuildTopicCache(const table::Dataset& ds, QComboBox& cache)
+{
+    WaitCursor wait;
+    auto rows = ds.clone();
+    cache.clear();
+    for (rows->first(); !rows->eof(); rows->next()) {
+        const QString topic = rows->asString(field::Topic);
+        if (!topic.isEmpty())
+            addTopicToCache(cache, topic);
+    }
+    QStringList topics;
+    for (int i = 0; i < cache.count(); ++i)
+        topics.append(cache.itemText(i));
+    return topics;
 }
 
 } // namespace folianto::catalogue

@@ -93,5 +93,8 @@ private:
 // Adds a topic to a loaded topic cache unless it holds it already (case ignored), keeping the
 // cache in alphabetical order. True when it was added.
 bool addTopicToCache(QComboBox& cache, const QString& topic);
+// `RebuildTopicCache`: the cache := the distinct non-empty topics of every row of `ds` (through
+// a second cursor, ignoring its filter), sorted; the first spelling met stays. Returns them.
+QStringList RebuildTopicCache(const table::Dataset& ds, QComboBox& cache);
 
 } // namespace folianto::catalogue

@@ -198,5 +198,46 @@ TEST_F(Editing, ThePackingButtonShowsOnlyForAFoundPlainFileOfAClosedBook)
     }
 }
 
+TEST_F(Editing, TheTopicButtonLoadsTheCacheAndANewTopicJoinsIt)
+{
+    open({{QStringLiteral("Моя"), {}, bookFile(QStringLiteral("mine.txt"))}, {QStringLiteral("Б")}, {QStringLiteral("В")},
+          {QStringLiteral("Г")}});
+    const QList<std::pair<QString, QString>> topics = {
+        {QStringLiteral("Б"), QStringLiteral("Проза")}, {QStringLiteral("В"), QStringLiteral("ПРОЗА")},
+        {QStringLiteral("Г"), QStringLiteral("Детектив")}};
+    for (const auto& [title, topic] : topics) {
+        ASSERT_TRUE(goTo(title));
+        setFields({{field::Topic, topic}});
+    }
+    ASSERT_TRUE(goTo(QStringLiteral("Моя")));
+    auto items = [](const QComboBox& box) {
+        QStringList out;
+        for (int i = 0; i < box.count(); ++i)
+            out.append(box.itemText(i));
+        return out;
+    };
+    expectCard(false, [&](QDialog& d) {
+        auto& page = card(d);
+        EXPECT_FALSE(page.topicDropDown());
+        page.ButTopic->click();
+        EXPECT_TRUE(page.topicDropDown());
+        EXPECT_EQ(items(*page.CbTop), (QStringList{QStringLiteral("Детектив"), QStringLiteral("Проза")}));
+        page.setTopicText(QStringLiteral("История"));
+    });
+    EXPECT_TRUE(form->ShowBookCard(false));
+    ui.verifyAllConsumed();
+    EXPECT_FALSE(form->topicCacheStale());
+    EXPECT_EQ(items(*form->topicCache()),
+              (QStringList{QStringLiteral("Детектив"), QStringLiteral("История"), QStringLiteral("Проза")}));
+    // The next card offers the loaded cache at once.
+    expectCard(false, [&](QDialog& d) {
+        EXPECT_TRUE(card(d).topicDropDown());
+        EXPECT_EQ(card(d).topicText(), QStringLiteral("История"));
+        EXPECT_EQ(card(d).CbTop->count(), 3);
+    }, QDialog::Rejected);
+    form->ShowBookCard(false);
+    ui.verifyAllConsumed();
+}
+
 } // namespace
 } // namespace folianto::test
