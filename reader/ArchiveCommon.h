@@ -3,6 +3,7 @@
 
 #include "reader/ArchiveExtract.h"
 
+#include <optional>
 
 namespace folianto::reader::detail {
 
@@ -29,6 +30,17 @@ bool listNames(QStringList* list, const Entries& entries)
     for (const auto& e : entries)
         list->append(e.displayName);
     return true;
+}
+
+// The directory-reading extractors' common step: in listing mode the names go to the list;
+// otherwise the entry numbered `arc`. Null when there is nothing to unpack (no directory, a
+// listing, or `arc` beyond the entries).
+template <class Entries>
+const typename Entries::value_type* listOrPick(QStringList* list, const std::optional<Entries>& entries, int arc)
+{
+    if (!entries || listNames(list, *entries) || arc < 0 || arc >= entries->size())
+        return nullptr;
+    return &entries->at(arc);
 }
 
 void tell(const QString& text);

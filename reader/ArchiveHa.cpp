@@ -96,14 +96,10 @@ QString ExtractFromHa(const QString& archive, QStringList* list, const ArchiveRe
     if (!QFileInfo(archive).isFile())
         return {};
     const auto entries = archive::HaDirectory::readFile(archive);
-    if (!entries)
+    const archive::HaEntry* picked = listOrPick(list, entries, request.arc);
+    if (!picked)
         return {};
-    if (listNames(list, *entries))
-        return {};
-    if (request.arc < 0 || request.arc >= entries->size())
-        return {};
-
-    const archive::HaEntry& entry = entries->at(request.arc);
+    const archive::HaEntry& entry = *picked;
     const Target target = prepareTarget(request, entry.displayName, notUnpackedMessage());
     if (!target.ready)
         return target.result;

@@ -15,14 +15,10 @@ QString ExtractFromRar(const QString& archive, QStringList* list, const ArchiveR
         return {};
     const archive::RarReader rar(archive, request.password);
     const auto entries = rar.entries();
-    if (!entries)
+    const archive::RarEntry* picked = listOrPick(list, entries, request.arc);
+    if (!picked)
         return {};
-    if (listNames(list, *entries))
-        return {};
-    if (request.arc < 0 || request.arc >= entries->size())
-        return {};
-
-    const archive::RarEntry& entry = entries->at(request.arc);
+    const archive::RarEntry& entry = *picked;
     if (entry.size == 0) {
         tell(emptyFileMessage());
         return {};
