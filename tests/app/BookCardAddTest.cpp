@@ -114,16 +114,18 @@ TEST_F(Adding, TheSimilarLinkWarningMatchesLikeAPatternAndCaseSensitively)
         InstalledInteraction installed2(asked);
         const QString file = bookFile(c.chosenName);
         asked.expectOpenFile(QString(), file);
-        if (c.warned)
+        if (c.warned) {
             asked.expectQuestion(catalogue::similarLinkQuestion(QStringLiteral("Похожая")), Answer::Yes, Question::YesNo);
+        }
         asked.expectDialog(catalogue::BookCard::newCaption(), [&](QDialog& d) {
             EXPECT_EQ(card(d).DBMFile->toPlainText(), file);
             card(d).DBEBook->setText(QStringLiteral("Новая"));
         });
         EXPECT_TRUE(form->ShowBookCard(true));
         asked.verifyAllConsumed();
-        if (c.warned)
+        if (c.warned) {
             EXPECT_EQ(asked.titleAtQuestion, QStringLiteral("Похожая"));
+        }
         EXPECT_EQ(ds().recordCount(), 4);
         closeForm();
     }
