@@ -181,6 +181,30 @@ TEST_F(OpenAndClose, TheCursorComesBackToTheRowThatWasCurrent)
     EXPECT_TRUE(marksOf(ds()).isEmpty()) << marksOf(ds()).join(u' ').toStdString();
 }
 
+TEST_F(OpenAndClose, WithoutAMarkedRowTheProgressIsDroppedNotWrittenElsewhere)
+{
+    const QString path = book(QStringLiteral("book.txt"), tenThousandBytes());
+    startWith({{QStringLiteral("Первая")}, {QStringLiteral("Книга"), {}, path}},
+              [](settings::ProgramSettings& s) { s.fastRead = true; });
+    // A double click on the row opens it like Enter.
+    select(QStringLiteral("Книга"));
+    Q_EMIT form->grid()->doubleClicked(form->grid()->currentIndex());
+    ASSERT_TRUE(form->bookOpen());
+    views().fastView().setTopLine(67);
+    form->mViewLibraryClick();
+    setField(QStringLiteral("Книга"), field::Cur, QString()); // the mark is gone
+    select(QStringLiteral("Первая"));
+    trigger("m1Closebook");
+
+    EXPECT_FALSE(form->bookOpen());
+    EXPECT_EQ(value(QStringLiteral("Книга"), field::Pos), QString());
+    EXPECT_EQ(value(QStringLiteral("Первая"), field::Pos), QString());
+    EXPECT_EQ(value(QStringLiteral("Первая"), field::Last), QString());
+    EXPECT_EQ(ds().asString(field::BookName), QStringLiteral("Первая"));
+    EXPECT_TRUE(marksOf(ds()).isEmpty()) << marksOf(ds()).join(u' ').toStdString();
+    EXPECT_EQ(views().fastView().textLength(), 0);
+}
+
 TEST_F(OpenAndClose, GoingToTheOpenBookFindsItsRow)
 {
     const QString path = book(QStringLiteral("book.txt"), tenThousandBytes());
@@ -190,6 +214,21 @@ TEST_F(OpenAndClose, GoingToTheOpenBookFindsItsRow)
     select(QStringLiteral("Первая"));
     trigger("mpGoToBook");
     EXPECT_EQ(ds().asString(field::BookName), QStringLiteral("Книга"));
+}
+
+TEST_F(OpenAndClose, ClosingTheProgramSavesTheProgressAndEmptiesTheWorkFolder)
+{
+    const QString zip = dir.file(QStringLiteral("packed.zip"));
+    makeZip(zip, {{"book.txt", tenThousandBytes()}});
+    startWith({{QStringLiteral("Архив"), {}, zip}}, [](settings::ProgramSettings& s) { s.fastRead = true; });
+    open(QStringLiteral("Архив"));
+    ASSERT_TRUE(form->bookOpen());
+    views().fastView().setTopLine(67);
+    EXPECT_TRUE(form->FormCloseQuery());
+    EXPECT_FALSE(form->bookOpen());
+    EXPECT_FALSE(QFileInfo::exists(form->workFolder()));
+    EXPECT_EQ(stored(QStringLiteral("Архив"), field::Pos), QStringLiteral("3333"));
+    EXPECT_EQ(stored(QStringLiteral("Архив"), field::Cur), QStringLiteral("1")); // the last current row
 }
 
 TEST_F(OpenAndClose, AFailedProgressWriteStillClosesTheBookAndDeletesTheUnpackedFile)

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QTableView>
 #include <vector>
 
 namespace folianto::test {
