@@ -18,8 +18,40 @@
 namespace folianto::app {
 
 namespace {
+
 const QString kCardPage = QStringLiteral("ShCard");
+
+QStringList itemsOf(const QComboBox& box)
+{
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i)
+        items.append(box.itemText(i));
+    return items;
 }
+
+// `ListArchiveEntries` for the card's row. The row is being edited: a found path is written
+// into it here and posted with the card's OK, so that Cancel still drops everything.
+catalogue::CardFileEntries locateCardFile(table::Dataset& row, const settings::ProgramSettings& settings,
+                                          const reader::ArchiveRequest& archive)
+{
+    const reader::LocationSettings where{settings.substPath, settings.subDirs, false, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // repaint while searching
+    }};
+    catalogue::CardFileEntries out;
+    out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
+    if (settings.writeFound && !out.found.isEmpty() && row.isEditing()
+        && row.asString(catalogue::field::FileName) != out.found)
+        row.setValue(catalogue::field::FileName, out.found);
+    reader::ArchiveRequest request = archive;
+    request.arc = row.asInt(catalogue::field::Arc);
+    const reader::ArchiveEntries entries = reader::ListArchiveEntries(out.found, request);
+    out.items = entries.items;
+    out.selected = entries.selected;
+    out.dropDown = entries.dropDown;
+    return out;
+}
+
+} // namespace
 
 bool TFormBook::ShowBookCard(bool newRow)
 {
@@ -47,38 +79,15 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
         sheetLayout->addWidget(page);
-        if (!topicCacheStale_) {
-            QStringList topics;
-            for (int i = 0; i < cb_->count(); ++i)
-                topics.append(cb_->itemText(i));
-            page->setTopicList(topics);
-        } else {
-            page->setTopicList(std::nullopt);
-        }
+        page->setTopicList(topicCacheStale_ ? std::nullopt : std::optional(itemsOf(*cb_)));
 
         catalogue::BookCardServices services;
         services.warnSimilarLink = warn;
-        services.listEntries = [this](table::Dataset& row) {
-            // The card's row is being edited: a found path is written into it here and posted
-            // with the card's OK, so that Cancel still drops everything.
-            const reader::LocationSettings where{settings_.substPath, settings_.subDirs, false, [] {
-                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // repaint while searching
-            }};
-            catalogue::CardFileEntries out;
-            out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
-            if (settings_.writeFound && !out.found.isEmpty() && row.isEditing()
-                && row.asString(catalogue::field::FileName) != out.found)
-                row.setValue(catalogue::field::FileName, out.found);
-            reader::ArchiveRequest request;
-            request.workFolder = workFolder_;
-            request.arc = row.asInt(catalogue::field::Arc);
-            request.haTimeoutSeconds = settings_.haTimeout;
-            const reader::ArchiveEntries entries = reader::ListArchiveEntries(out.found, request);
-            out.items = entries.items;
-            out.selected = entries.selected;
-            out.dropDown = entries.dropDown;
-            return out;
-        };
+        reader::ArchiveRequest archive;
+        archive.workFolder = workFolder_;
+        archive.password = archivePassword_;
+        archive.haTimeoutSeconds = settings_.haTimeout;
+        services.listEntries = [this, archive](table::Dataset& row) { return locateCardFile(row, settings_, archive); };
         services.rebuildTopics = [this]() -> std::optional<QStringList> {
             QStringList topics = catalogue::RebuildTopicCache(catalogue_->Ds(), *cb_);
             topicCacheStale_ = false;
