@@ -7,7 +7,6 @@
 #include "catalogue/CatalogueRecord.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QShortcut>
 #include <QTableView>
@@ -21,8 +20,10 @@ reader::BookSessionSettings ReaderWindowHost::sessionSettings() const
     out.location.substitutionPath = s.substPath;
     out.location.searchSubfolders = s.subDirs;
     out.location.writeBack = s.writeFound;
-    // A long search below the substitution folder keeps the window painted.
-    out.location.whileSearching = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    // A long search below the substitution folder keeps the window painted. It repaints
+    // rather than run the event loop, so that no command (nor the close) can start meanwhile.
+    TFormBook* form = &form_;
+    out.location.whileSearching = [form] { form->repaint(); };
     out.externalProgram = s.externalProgram;
     out.archivesToExternal = s.arc;
     out.archive.workFolder = form_.workFolder();
