@@ -55,6 +55,13 @@ void TFormBook::connectReader()
     reader::BookTextLoader& loader = reader_->session.loader();
     connect(&loader, &reader::BookTextLoader::bookPanelRequested, this, [this] { showBookView(); });
     connect(&loader, &reader::BookTextLoader::viewStateChanged, this, [this] { UpdateViewState(); });
+    // A part picked in `CbPage` runs as a command, so that a failure to store the position is
+    // shown in the error box instead of leaving through the combo box's signal.
+    disconnect(&reader_->pages, &reader::PageList::picked, &loader, nullptr);
+    connect(&reader_->pages, &reader::PageList::picked, this, [this] {
+        runCommand([this] { reader_->session.loader().CbPageClick(); });
+        UpdateViewState();
+    });
     reader::bindPageControls(reader_->pages, *cbPage_,
                              {menus_.action(QStringLiteral("mPage")), menus_.action(QStringLiteral("mpPage")),
                               toolActions_.value(QStringLiteral("CbPageAction"))});

@@ -134,6 +134,28 @@ TEST_F(OpenAndClose, ADividedBookAddsThePartToThePosition)
     }
 }
 
+TEST_F(OpenAndClose, PartsPickedInTheWindowAreWhereTheBookIsClosed)
+{
+    const QString path = book(QStringLiteral("long.txt"), bookLines(700, 40));
+    startWith({{QStringLiteral("Долгая"), {}, path}}, [](settings::ProgramSettings& s) {
+        s.fastRead = true;
+        s.partSize = 10000;
+    });
+    setField(QStringLiteral("Долгая"), field::Pos, 25000);
+    open(QStringLiteral("Долгая"));
+    ASSERT_EQ(form->pageSelector()->currentIndex(), 2);
+
+    Q_EMIT form->pageSelector()->activated(0);
+    EXPECT_EQ(form->pageSelector()->currentIndex(), 0);
+    EXPECT_EQ(value(QStringLiteral("Долгая"), field::Pos), QStringLiteral("0"));
+    trigger("mpPage");
+    EXPECT_EQ(form->pageSelector()->currentIndex(), 1);
+    EXPECT_EQ(views().fastView().lineCount(), 251); // 250 lines and the empty one after the last break
+    trigger("TlBtClose");
+    EXPECT_EQ(value(QStringLiteral("Долгая"), field::Pos), QStringLiteral("10000"));
+    EXPECT_EQ(value(QStringLiteral("Долгая"), field::Percent), QStringLiteral("35"));
+}
+
 TEST_F(OpenAndClose, AnRtfBookIsMeasuredAgainstItsShownText)
 {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
