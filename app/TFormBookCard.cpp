@@ -12,7 +12,6 @@
 #include "util/Interaction.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QVBoxLayout>
 
 namespace folianto::app {
@@ -32,11 +31,9 @@ QStringList itemsOf(const QComboBox& box)
 // `ListArchiveEntries` for the card's row. The row is being edited: a found path is written
 // into it here and posted with the card's OK, so that Cancel still drops everything.
 catalogue::CardFileEntries locateCardFile(table::Dataset& row, const settings::ProgramSettings& settings,
-                                          const reader::ArchiveRequest& archive)
+                                          const reader::ArchiveRequest& archive, std::function<void()> repaint)
 {
-    const reader::LocationSettings where{settings.substPath, settings.subDirs, false, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // repaint while searching
-    }};
+    const reader::LocationSettings where{settings.substPath, settings.subDirs, false, std::move(repaint)};
     catalogue::CardFileEntries out;
     out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
     if (settings.writeFound && !out.found.isEmpty() && row.isEditing()
@@ -87,7 +84,15 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
         archive.workFolder = workFolder_;
         archive.password = archivePassword_;
         archive.haTimeoutSeconds = settings_.haTimeout;
-        services.listEntries = [this, archive](table::Dataset& row) { return locateCardFile(row, settings_, archive); };
+        // While a long search runs, the windows repaint; no other command can start meanwhile.
+        auto repaintWindows = [this] {
+            repaint();
+            if (TFormTopic* card = TFormTopic::current())
+                card->repaint();
+        };
+        services.listEntries = [this, archive, repaintWindows](table::Dataset& row) {
+            return locateCardFile(row, settings_, archive, repaintWindows);
+        };
         services.rebuildTopics = [this]() -> std::optional<QStringList> {
             QStringList topics = catalogue::RebuildTopicCache(catalogue_->Ds(), *cb_);
             topicCacheStale_ = false;
