@@ -1,33 +1,16 @@
 #include "engines/archive/Crc32.h"
 
-#include <array>
+#include <QtGlobal>
+#include <limits>
+#include <zlib.h>
 
 namespace folianto::archive {
 
-namespace {
-
-constexpr std::array<std::uint32_t, 256> makeTable()
-{
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[i] = c;
-    }
-    return table;
-}
-
-constexpr auto kTable = makeTable();
-
-} // namespace
-
 std::uint32_t crc32(QByteArrayView bytes, std::uint32_t crc)
 {
-    crc = ~crc;
-    for (char ch : bytes)
-        crc = kTable[(crc ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (crc >> 8);
-    return ~crc;
+    // The pieces given here are read buffers, far below zlib's uInt lengths.
+    Q_ASSERT(bytes.size() <= qsizetype(std::numeric_limits<uInt>::max()));
+    return std::uint32_t(::crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size())));
 }
 
 } // namespace folianto::archive

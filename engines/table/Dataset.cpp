@@ -476,13 +476,21 @@ void Dataset::close()
 void Dataset::saveToFile(const QString& path) const
 {
     d->requireActive();
+    std::vector<const std::vector<QVariant>*> rows;
+    rows.reserve(d->store->rows().size());
+    for (const auto& r : d->store->rows())
+        rows.push_back(&r->values);
+    const bool xml = QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
+    if (!xml) {
+        writeFileAtomically(path, encodeBon(d->defs, rows));
+        return;
+    }
     TableData data;
     data.defs = d->defs;
-    data.rows.reserve(d->store->rows().size());
-    for (const auto& r : d->store->rows())
-        data.rows.push_back(r->values);
-    const bool xml = QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
-    writeFileAtomically(path, xml ? encodeXml(data) : encodeBon(data));
+    data.rows.reserve(rows.size());
+    for (const auto* values : rows)
+        data.rows.push_back(*values);
+    writeFileAtomically(path, encodeXml(data));
 }
 
 void Dataset::emptyTable()

@@ -18,6 +18,8 @@ struct TableData {
 
 // The binary .bon form. decodeBon throws TableError for anything but a whole, sound file.
 QByteArray encodeBon(const TableData& table);
+// The same from rows held elsewhere, without copying them.
+QByteArray encodeBon(const FieldDefs& defs, const std::vector<const std::vector<QVariant>*>& rows);
 TableData decodeBon(QByteArrayView bytes);
 bool looksLikeBon(QByteArrayView bytes); // begins with the magic header
 
