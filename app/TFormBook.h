@@ -9,6 +9,7 @@
 #include "app/settings/LoadSettings.h"
 #include "app/settings/ProgramSettings.h"
 #include "catalogue/Catalogue.h"
+#include "reader/ArchiveExtract.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -85,6 +86,8 @@ public:
     int haTimeout() const { return settings_.haTimeout; }
     // `ArchivePassword`: typed in "&X-Files...", held only in memory.
     QString archivePassword() const { return archivePassword_; }
+    // What the archive extractors take from the window: work folder, password, HA time-out.
+    reader::ArchiveRequest archiveRequest() const;
 
     // --- parts, for the subsystems and for tests ----------------------------------------------
     catalogue::Catalogue& catalogue() { return *catalogue_; }

@@ -80,10 +80,7 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
 
         catalogue::BookCardServices services;
         services.warnSimilarLink = warn;
-        reader::ArchiveRequest archive;
-        archive.workFolder = workFolder_;
-        archive.password = archivePassword_;
-        archive.haTimeoutSeconds = settings_.haTimeout;
+        const reader::ArchiveRequest archive = archiveRequest();
         // While a long search runs, the windows repaint; no other command can start meanwhile.
         auto repaintWindows = [this] {
             repaint();

@@ -26,9 +26,7 @@ reader::BookSessionSettings ReaderWindowHost::sessionSettings() const
     out.location.whileSearching = [form] { form->repaint(); };
     out.externalProgram = s.externalProgram;
     out.archivesToExternal = s.arc;
-    out.archive.workFolder = form_.workFolder();
-    out.archive.password = form_.archivePassword();
-    out.archive.haTimeoutSeconds = form_.haTimeout();
+    out.archive = form_.archiveRequest();
     out.partSize = s.partSize;
     out.fastRead = form_.menus().action(QStringLiteral("mFastRead"))->isChecked();
     return out;

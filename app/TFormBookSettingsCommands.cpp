@@ -27,6 +27,15 @@ void TFormBook::mRegistryClick()
         menus_.action(QStringLiteral("mRegistry"))->setEnabled(false);
 }
 
+reader::ArchiveRequest TFormBook::archiveRequest() const
+{
+    reader::ArchiveRequest request;
+    request.workFolder = workFolder_;
+    request.password = archivePassword_;
+    request.haTimeoutSeconds = settings_.haTimeout;
+    return request;
+}
+
 void TFormBook::mXClick()
 {
     TFormCommon form(this);

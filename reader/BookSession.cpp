@@ -26,20 +26,6 @@ namespace {
 
 QString workFolderCreationFailure() { return QStringLiteral("Невозможно создать временную папку !"); }
 
-// Edits the current row with `set` and posts it; a failed post cancels the edit and goes on.
-template <typename Set>
-void postRow(table::Dataset& ds, Set set)
-{
-    ds.edit();
-    try {
-        set();
-        ds.post();
-    } catch (...) {
-        ds.cancel();
-        throw;
-    }
-}
-
 // The fast view's offsets count each line break as CR LF: true when offset - 1 is such a CR.
 bool carriageReturnBefore(const textview::FastTextView& view, qint64 offset)
 {
@@ -80,7 +66,7 @@ void BookSession::setMark(const QString& value)
 {
     table::Dataset& ds = catalogue_.Ds();
     if (ds.hasCurrentRow() && ds.asString(field::Cur) != value)
-        postRow(ds, [&] { ds.setValue(field::Cur, value); });
+        table::editAndPost(ds, [&] { ds.setValue(field::Cur, value); });
 }
 
 // --- opening --------------------------------------------------------------------------------
@@ -278,7 +264,7 @@ void BookSession::writeProgress(bool atEnd)
         // Never more than 100: a text shown longer than its file must not read as beyond the end.
         const int percent = size != 0 ? int(std::clamp<qint64>(n * 100 / size, 0, 100)) : 0;
         const QDate today = util::clock().today();
-        postRow(ds, [&] {
+        table::editAndPost(ds, [&] {
             ds.setValue(field::Pos, int(std::clamp<qint64>(n, 0, std::numeric_limits<int>::max())));
             ds.setValue(field::Percent, percent);
             ds.setValue(field::Last, today);

@@ -50,21 +50,6 @@ private:
     table::Bookmark row_;
 };
 
-// Edits the current row with `set`, then posts; a failed post cancels the edit and the
-// failure goes on to the caller.
-template <typename Set>
-void postEdit(table::Dataset& ds, Set set)
-{
-    ds.edit();
-    try {
-        set();
-        ds.post();
-    } catch (...) {
-        ds.cancel();
-        throw;
-    }
-}
-
 int clampToInt(qint64 v)
 {
     return int(std::clamp<qint64>(v, 0, std::numeric_limits<int>::max()));
@@ -98,7 +83,7 @@ void BookTextLoader::storeSize(qint64 fileSize)
 {
     const int size = clampToInt(fileSize); // `_Size` is a 32-bit field
     if (catalogue_.isNull(field::Size) || catalogue_.asInt(field::Size) != size)
-        postEdit(catalogue_, [&] { catalogue_.setValue(field::Size, size); });
+        table::editAndPost(catalogue_, [&] { catalogue_.setValue(field::Size, size); });
 }
 
 void BookTextLoader::detectEncodingOnce(const QByteArray& bytes, bool rtf)
@@ -106,7 +91,7 @@ void BookTextLoader::detectEncodingOnce(const QByteArray& bytes, bool rtf)
     if (!catalogue_.asString(field::Oem).isEmpty())
         return;
     try {
-        postEdit(catalogue_, [&] { catalogue_.setValue(field::Oem, detectOemCode(bytes, rtf)); });
+        table::editAndPost(catalogue_, [&] { catalogue_.setValue(field::Oem, detectOemCode(bytes, rtf)); });
     } catch (...) {
         // Not stored: the text is shown as it is and the next load detects again.
     }
@@ -166,7 +151,7 @@ bool BookTextLoader::LoadBookText()
 
 void BookTextLoader::storePosition(qint64 position)
 {
-    postEdit(catalogue_, [&] { catalogue_.setValue(field::Pos, clampToInt(position)); });
+    table::editAndPost(catalogue_, [&] { catalogue_.setValue(field::Pos, clampToInt(position)); });
 }
 
 void BookTextLoader::CbPageClick()

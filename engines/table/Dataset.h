@@ -167,4 +167,19 @@ private:
     std::unique_ptr<Impl> d;
 };
 
+// Edits the current row with `set`, then posts; a failed post cancels the edit and the
+// failure goes on to the caller.
+template <typename Set>
+void editAndPost(Dataset& ds, Set set)
+{
+    ds.edit();
+    try {
+        set();
+        ds.post();
+    } catch (...) {
+        ds.cancel();
+        throw;
+    }
+}
+
 } // namespace folianto::table
