@@ -50,6 +50,8 @@ struct ShellServices {
     // Asks, then removes the file type and the settings key (calling repaint first); true
     // when they were removed.
     std::function<bool(const std::function<void()>& repaint)> removeTraces;
+    // The HA extractor program; empty: folianto-ha beside the running executable.
+    QString haProgram;
 };
 
 class TFormBook : public QMainWindow, public catalogue::CatalogueHost, public settings::SettingsHost {

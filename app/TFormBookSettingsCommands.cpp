@@ -33,6 +33,7 @@ reader::ArchiveRequest TFormBook::archiveRequest() const
     request.workFolder = workFolder_;
     request.password = archivePassword_;
     request.haTimeoutSeconds = settings_.haTimeout;
+    request.haProgram = services_.haProgram;
     return request;
 }
 

@@ -47,6 +47,7 @@ protected:
         };
         services.saveSettings = [this](const settings::SettingsHost& host) { saved = host.currentSettings(); };
         services.removeTraces = removeTraces;
+        services.haProgram = haProgram;
         form = std::make_unique<app::TFormBook>(services);
         return form->FormCreate({arguments, launchDir(), exeDir()});
     }
@@ -66,6 +67,7 @@ protected:
     std::unique_ptr<app::TFormBook> form;
     std::optional<settings::ProgramSettings> saved;
     std::function<bool(const std::function<void()>&)> removeTraces; // unset: the command does nothing
+    QString haProgram;                                              // the HA extractor the window runs
 };
 
 } // namespace folianto::test
