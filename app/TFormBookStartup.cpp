@@ -121,8 +121,7 @@ bool TFormBook::FormCloseQuery()
             util::interaction().showError(QString::fromUtf8(e.what()));
         }
     }
-    if (!workFolder_.isEmpty() && QFileInfo::exists(workFolder_))
-        util::ClearFolder(workFolder_);
+    util::ClearFolder(workFolder_); // an empty or missing work folder is left alone
     return true;
 }
 

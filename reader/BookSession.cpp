@@ -289,7 +289,7 @@ void BookSession::finishClose()
     if (!host_.shuttingDown() && !file.isEmpty() && sameFolder(util::folderOfPath(file, util::Trailing::Drop), work))
         QFile::remove(file);
     state_.currentBookFile.clear();
-    if (host_.shuttingDown() && !work.isEmpty() && QFileInfo::exists(work))
+    if (host_.shuttingDown())
         util::ClearFolder(work);
 }
 
@@ -315,12 +315,10 @@ void BookSession::CloseBook(bool atEnd)
         emptyPanels();
         ClearUnpackFolder(work);
         state_.currentBookFile.clear();
-        if (host_.shuttingDown()) {
-            if (!work.isEmpty() && QFileInfo::exists(work))
-                util::ClearFolder(work);
-        } else {
+        if (host_.shuttingDown())
+            util::ClearFolder(work); // an empty or missing work folder is left alone
+        else
             host_.updateViewState();
-        }
         return;
     }
 
