@@ -10,6 +10,7 @@
 #include "app/settings/ProgramSettings.h"
 #include "catalogue/Catalogue.h"
 #include "reader/ArchiveExtract.h"
+#include "reader/BookLocation.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -90,6 +91,8 @@ public:
     QString archivePassword() const { return archivePassword_; }
     // What the archive extractors take from the window: work folder, password, HA time-out.
     reader::ArchiveRequest archiveRequest() const;
+    // What the book file search takes from the settings; `whileSearching` keeps windows painted.
+    reader::LocationSettings locationSettings(std::function<void()> whileSearching) const;
 
     // --- parts, for the subsystems and for tests ----------------------------------------------
     catalogue::Catalogue& catalogue() { return *catalogue_; }
@@ -192,6 +195,8 @@ private:
     void buildTimers();
     QAction* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int icon, int tag = 0);
     void connectCommands();
+    // Connects each named menu item or tool button to `handler`, which gets the item (its tag).
+    void bindCommands(std::initializer_list<const char*> names, const std::function<void(QAction*)>& handler);
     void connectSettingsCommands();
     void connectGridCursor();
     void applyToolbarAndStatusChecks();

@@ -28,17 +28,13 @@ QStringList itemsOf(const QComboBox& box)
     return items;
 }
 
-// `ListArchiveEntries` for the card's row. The row is being edited: a found path is written
-// into it here and posted with the card's OK, so that Cancel still drops everything.
-catalogue::CardFileEntries locateCardFile(table::Dataset& row, const settings::ProgramSettings& settings,
-                                          const reader::ArchiveRequest& archive, std::function<void()> repaint)
+// `ListArchiveEntries` for the card's row. The row is being edited: a found path written
+// back goes into that edit and is posted with the card's OK, so that Cancel still drops it.
+catalogue::CardFileEntries locateCardFile(table::Dataset& row, const reader::LocationSettings& where,
+                                          const reader::ArchiveRequest& archive)
 {
-    const reader::LocationSettings where{settings.substPath, settings.subDirs, false, std::move(repaint)};
     catalogue::CardFileEntries out;
     out.found = reader::LocateBookFile(row, where, row.asString(catalogue::field::FileName));
-    if (settings.writeFound && !out.found.isEmpty() && row.isEditing()
-        && row.asString(catalogue::field::FileName) != out.found)
-        row.setValue(catalogue::field::FileName, out.found);
     reader::ArchiveRequest request = archive;
     request.arc = row.asInt(catalogue::field::Arc);
     const reader::ArchiveEntries entries = reader::ListArchiveEntries(out.found, request);
@@ -88,7 +84,7 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
                 card->repaint();
         };
         services.listEntries = [this, archive, repaintWindows](table::Dataset& row) {
-            return locateCardFile(row, settings_, archive, repaintWindows);
+            return locateCardFile(row, locationSettings(repaintWindows), archive);
         };
         services.rebuildTopics = [this]() -> std::optional<QStringList> {
             QStringList topics = catalogue::RebuildTopicCache(catalogue_->Ds(), *cb_);

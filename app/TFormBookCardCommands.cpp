@@ -24,17 +24,11 @@ QString selectedColumnField(const QTableView& grid, const table::Dataset& ds)
 
 void TFormBook::connectCardCommands()
 {
-    auto bind = [this](std::initializer_list<const char*> names, auto handler) {
-        for (const char* name : names) {
-            QAction* item = command(QString::fromLatin1(name));
-            connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
-        }
-    };
-    bind({"mNew", "mpNew", "TlBtNew", "mEdit", "mpEdit", "mpEditBook", "TlBtEdit"}, &TFormBook::mNewClick);
-    for (const char* name : {"mDelete", "mpDelete", "TlBtDel"})
-        connect(command(QString::fromLatin1(name)), &QAction::triggered, this, [this] { mDeleteClick(); });
-    connect(command(QStringLiteral("mpClone")), &QAction::triggered, this, [this] { mpCloneClick(); });
-    connect(command(QStringLiteral("mpDef")), &QAction::triggered, this, [this] { mpDefClick(); });
+    bindCommands({"mNew", "mpNew", "TlBtNew", "mEdit", "mpEdit", "mpEditBook", "TlBtEdit"},
+                 [this](QAction* item) { mNewClick(item); });
+    bindCommands({"mDelete", "mpDelete", "TlBtDel"}, [this](QAction*) { mDeleteClick(); });
+    bindCommands({"mpClone"}, [this](QAction*) { mpCloneClick(); });
+    bindCommands({"mpDef"}, [this](QAction*) { mpDefClick(); });
     // "Установить по умолчани&ю" is offered only on the author and topic columns.
     connect(pm_, &QMenu::aboutToShow, this, [this] {
         const QString f = selectedColumnField(*dbg_, catalogue_->Ds());

@@ -13,22 +13,24 @@
 
 namespace folianto::app {
 
+void TFormBook::bindCommands(std::initializer_list<const char*> names, const std::function<void(QAction*)>& handler)
+{
+    for (const char* name : names) {
+        QAction* item = command(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, [item, handler] { handler(item); });
+    }
+}
+
 void TFormBook::connectCommands()
 {
-    auto bind = [this](std::initializer_list<const char*> names, auto handler) {
-        for (const char* name : names)
-            connect(command(QString::fromLatin1(name)), &QAction::triggered, this, handler);
-    };
-    bind({"mExit", "mpExit", "mbExit", "TlBtExitLib", "TlBtExitBook"}, [this] { mExitClick(); });
-    bind({"mViewLibrary", "mpViewLibrary", "TlBtLib"}, [this] { mViewLibraryClick(); });
-    bind({"mCatalog"}, [this] { mCatalogClick(); });
-    bind({"mSave"}, [this] { mSaveClick(); });
-    bind({"m1Closebook", "mp1CloseBook"}, [this] { m1ClosebookClick(); });
+    bindCommands({"mExit", "mpExit", "mbExit", "TlBtExitLib", "TlBtExitBook"}, [this](QAction*) { mExitClick(); });
+    bindCommands({"mViewLibrary", "mpViewLibrary", "TlBtLib"}, [this](QAction*) { mViewLibraryClick(); });
+    bindCommands({"mCatalog"}, [this](QAction*) { mCatalogClick(); });
+    bindCommands({"mSave"}, [this](QAction*) { mSaveClick(); });
+    bindCommands({"m1Closebook", "mp1CloseBook"}, [this](QAction*) { m1ClosebookClick(); });
     connectReader();
-    for (const char* name : {"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm"}) {
-        QAction* item = command(QString::fromLatin1(name));
-        connect(item, &QAction::triggered, this, [this, item] { mCaseClick(item); });
-    }
+    bindCommands({"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm"},
+                 [this](QAction* item) { mCaseClick(item); });
     connectSettingsCommands();
     connect(labInfo_, &ClickLabel::clicked, this, [this] { LabInfoClick(); });
     connectCardCommands();

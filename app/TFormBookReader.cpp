@@ -17,13 +17,10 @@ reader::BookSessionSettings ReaderWindowHost::sessionSettings() const
 {
     const settings::ProgramSettings& s = form_.settings();
     reader::BookSessionSettings out;
-    out.location.substitutionPath = s.substPath;
-    out.location.searchSubfolders = s.subDirs;
-    out.location.writeBack = s.writeFound;
     // A long search below the substitution folder keeps the window painted. It repaints
     // rather than run the event loop, so that no command (nor the close) can start meanwhile.
     TFormBook* form = &form_;
-    out.location.whileSearching = [form] { form->repaint(); };
+    out.location = form_.locationSettings([form] { form->repaint(); });
     out.externalProgram = s.externalProgram;
     out.archivesToExternal = s.arc;
     out.archive = form_.archiveRequest();
@@ -66,21 +63,15 @@ void TFormBook::connectReader()
     connect(views, &reader::ReadingViews::caretMoved, views, &reader::ReadingViews::showCaretPosition);
     connect(views, &reader::ReadingViews::caretPositionShown, this, [this](const QString& text) { sb_[4]->setText(text); });
 
-    auto bind = [this](std::initializer_list<const char*> names, auto handler) {
-        for (const char* name : names) {
-            QAction* item = command(QString::fromLatin1(name));
-            connect(item, &QAction::triggered, this, [item, handler] { handler(item); });
-        }
-    };
-    bind({"TlBtOpen", "mOpenbook", "mpOpen", "mpExternal"}, [this](QAction* item) { mOpenbookClick(item); });
-    bind({"TlBtClose", "TlBtFin", "mCloseBook", "mFinishbook", "mpCloseBook", "mpFinishBook"},
+    bindCommands({"TlBtOpen", "mOpenbook", "mpOpen", "mpExternal"}, [this](QAction* item) { mOpenbookClick(item); });
+    bindCommands({"TlBtClose", "TlBtFin", "mCloseBook", "mFinishbook", "mpCloseBook", "mpFinishBook"},
          [this](QAction* item) { mCloseBookClick(item); });
-    bind({"mpGoToBook"}, [this](QAction*) { mpGoToBookClick(); });
-    bind({"mPage", "mpPage"}, [this](QAction*) {
+    bindCommands({"mpGoToBook"}, [this](QAction*) { mpGoToBookClick(); });
+    bindCommands({"mPage", "mpPage"}, [this](QAction*) {
         runCommand([this] { reader_->session.loader().mPageClick(); });
         UpdateViewState();
     });
-    bind({"mCondition"}, [this](QAction* item) { mConditionClick(item); });
+    bindCommands({"mCondition"}, [this](QAction* item) { mConditionClick(item); });
 
     // The grid: Enter and a double click open the book, Ctrl+Enter with the external program.
     connect(dbg_, &QAbstractItemView::doubleClicked, this, [this] { mOpenbookClick(nullptr); });

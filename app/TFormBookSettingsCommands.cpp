@@ -1,5 +1,6 @@
-// Setting commands of "Ус&тановки и команды": the password for encrypted archives, the time the
-// HA extractor may take, and the removal of the program's traces.
+// Setting commands of "Ус&тановки и команды" (the password for encrypted archives, the time the
+// HA extractor may take, the removal of the program's traces), and the settings as the book
+// file search and the archive extractors take them.
 
 #include "app/TFormBook.h"
 #include "app/TFormCommon.h"
@@ -13,9 +14,9 @@ namespace folianto::app {
 
 void TFormBook::connectSettingsCommands()
 {
-    connect(command(QStringLiteral("mX")), &QAction::triggered, this, [this] { mXClick(); });
-    connect(command(QStringLiteral("mOut")), &QAction::triggered, this, [this] { mOutClick(); });
-    connect(command(QStringLiteral("mRegistry")), &QAction::triggered, this, [this] { mRegistryClick(); });
+    bindCommands({"mX"}, [this](QAction*) { mXClick(); });
+    bindCommands({"mOut"}, [this](QAction*) { mOutClick(); });
+    bindCommands({"mRegistry"}, [this](QAction*) { mRegistryClick(); });
 }
 
 void TFormBook::mRegistryClick()
@@ -35,6 +36,11 @@ reader::ArchiveRequest TFormBook::archiveRequest() const
     request.haTimeoutSeconds = settings_.haTimeout;
     request.haProgram = services_.haProgram;
     return request;
+}
+
+reader::LocationSettings TFormBook::locationSettings(std::function<void()> whileSearching) const
+{
+    return {settings_.substPath, settings_.subDirs, settings_.writeFound, std::move(whileSearching)};
 }
 
 void TFormBook::mXClick()

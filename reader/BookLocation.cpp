@@ -55,10 +55,12 @@ bool TryCandidatePath(table::Dataset& ds, const LocationSettings& settings, cons
         return false;
     found = path;
     if (settings.writeBack && ds.hasCurrentRow() && ds.asString(field::FileName) != path) {
-        if (!ds.isEditing())
-            ds.edit();
-        ds.setValue(field::FileName, path);
-        ds.post();
+        // A row already being edited (the book card) takes the path into its edit and is
+        // posted by its editor; posting here would store a half-edited row.
+        if (ds.isEditing())
+            ds.setValue(field::FileName, path);
+        else
+            table::editAndPost(ds, [&] { ds.setValue(field::FileName, path); });
     }
     return true;
 }

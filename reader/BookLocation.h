@@ -33,7 +33,8 @@ struct LocationSettings {
 QString LocateBookFile(table::Dataset& ds, const LocationSettings& settings, const QString& storedPath);
 
 // One candidate: true when it names an existing file or folder; then `found` := candidate and,
-// with writeBack, `_FileName` := candidate when it differs (exactly) from it.
+// with writeBack, `_FileName` := candidate when it differs (exactly) from it, posted at once
+// unless the row is already being edited.
 bool TryCandidatePath(table::Dataset& ds, const LocationSettings& settings, const QString& candidate,
                       QString& found);
 

@@ -147,6 +147,19 @@ TEST(LocateBookFile, WritesBackOnlyWhatDiffers)
         EXPECT_EQ(loc.ds.state(), table::DatasetState::Browse);
     }
     {
+        SCOPED_TRACE("row being edited: the path goes into the edit, not posted");
+        Location loc(QStringLiteral("C:\\Книги\\a.txt"));
+        const QString path = loc.file(QStringLiteral("Книги/a.txt"));
+        loc.ds.edit();
+        reader::LocationSettings settings{loc.root() + u'/', false, true, {}};
+        EXPECT_EQ(reader::LocateBookFile(loc.ds, settings, loc.link()), path);
+        EXPECT_EQ(loc.posts, 0);
+        EXPECT_EQ(loc.ds.state(), table::DatasetState::Edit);
+        EXPECT_EQ(loc.link(), path);
+        loc.ds.cancel(); // the editor's Cancel drops it with the rest
+        EXPECT_EQ(loc.link(), QStringLiteral("C:\\Книги\\a.txt"));
+    }
+    {
         SCOPED_TRACE("found under another letter case: written");
         Location loc;
         const QString path = loc.file(QStringLiteral("Книги/a.txt"));
