@@ -20,14 +20,6 @@ namespace {
 
 const QString kCardPage = QStringLiteral("ShCard");
 
-QStringList itemsOf(const QComboBox& box)
-{
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items.append(box.itemText(i));
-    return items;
-}
-
 // `ListArchiveEntries` for the card's row. The row is being edited: a found path written
 // back goes into that edit and is posted with the card's OK, so that Cancel still drops it.
 catalogue::CardFileEntries locateCardFile(table::Dataset& row, const reader::LocationSettings& where,
@@ -72,7 +64,7 @@ bool TFormBook::ShowBookCard(bool newRow, const QString& givenFile)
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
         sheetLayout->addWidget(page);
-        page->setTopicList(topicCacheStale_ ? std::nullopt : std::optional(itemsOf(*cb_)));
+        page->setTopicList(topicCacheStale_ ? std::nullopt : std::optional(catalogue::topicsIn(*cb_)));
 
         catalogue::BookCardServices services;
         services.warnSimilarLink = warn;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <map>
 
 namespace folianto::catalogue {
 
@@ -218,19 +219,32 @@ bool addTopicToCache(QComboBox& cache, const QString& topic)
     return true;
 }
 
-QStringList RebuildTopicCache(const table::Dataset& ds, QComboBox& cache)
+QStringList topicsIn(const QComboBox& cache)
 {
-    WaitCursor wait;
-    auto rows = ds.clone();
-    cache.clear();
-    for (rows->first(); !rows->eof(); rows->next()) {
-        const QString topic = rows->asString(field::Topic);
-        if (!topic.isEmpty())
-            addTopicToCache(cache, topic);
-    }
     QStringList topics;
     for (int i = 0; i < cache.count(); ++i)
         topics.append(cache.itemText(i));
+    return topics;
+}
+
+QStringList RebuildTopicCache(const table::Dataset& ds, QComboBox& cache)
+{
+    WaitCursor wait;
+    // Keyed by the case-blind collation key: one pass over the rows, sorted as it goes, the
+    // first spelling of each topic kept.
+    std::map<QByteArray, QString> distinct;
+    auto rows = ds.clone();
+    for (rows->first(); !rows->eof(); rows->next()) {
+        const QString topic = rows->asString(field::Topic);
+        if (!topic.isEmpty())
+            distinct.try_emplace(table::collationKey(topic, true), topic);
+    }
+    QStringList topics;
+    topics.reserve(qsizetype(distinct.size()));
+    for (const auto& [key, topic] : distinct)
+        topics.append(topic);
+    cache.clear();
+    cache.addItems(topics);
     return topics;
 }
 

@@ -96,5 +96,7 @@ bool addTopicToCache(QComboBox& cache, const QString& topic);
 // `RebuildTopicCache`: the cache := the distinct non-empty topics of every row of `ds` (through
 // a second cursor, ignoring its filter), sorted; the first spelling met stays. Returns them.
 QStringList RebuildTopicCache(const table::Dataset& ds, QComboBox& cache);
+// The topics a cache holds, in its order.
+QStringList topicsIn(const QComboBox& cache);
 
 } // namespace folianto::catalogue

@@ -210,12 +210,7 @@ TEST_F(Editing, TheTopicButtonLoadsTheCacheAndANewTopicJoinsIt)
         setFields({{field::Topic, topic}});
     }
     ASSERT_TRUE(goTo(QStringLiteral("Моя")));
-    auto items = [](const QComboBox& box) {
-        QStringList out;
-        for (int i = 0; i < box.count(); ++i)
-            out.append(box.itemText(i));
-        return out;
-    };
+    auto items = [](const QComboBox& box) { return catalogue::topicsIn(box); };
     expectCard(false, [&](QDialog& d) {
         auto& page = card(d);
         EXPECT_FALSE(page.topicDropDown());
