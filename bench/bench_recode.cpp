@@ -24,19 +24,13 @@ const QByteArray& book()
     return bytes;
 }
 
-void BM_DosToWin(benchmark::State& state)
+// One recoding of the whole book per iteration.
+template <typename Recode>
+void BM_Recode(benchmark::State& state, Recode recode)
 {
     const QByteArray& in = book();
     for (auto _ : state)
-        benchmark::DoNotOptimize(folianto::codepage::dosToWin(in));
-    state.SetBytesProcessed(state.iterations() * kSize);
-}
-
-void BM_KoiToWin(benchmark::State& state)
-{
-    const QByteArray& in = book();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(folianto::codepage::koiToWin(in));
+        benchmark::DoNotOptimize(recode(in));
     state.SetBytesProcessed(state.iterations() * kSize);
 }
 
@@ -51,14 +45,6 @@ void BM_DosToWinInPlace(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * kSize);
 }
 
-void BM_FromCp1251(benchmark::State& state)
-{
-    const QByteArray& in = book();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(folianto::codepage::fromCp1251(in));
-    state.SetBytesProcessed(state.iterations() * kSize);
-}
-
 void BM_ToCp1251(benchmark::State& state)
 {
     const QString text = folianto::codepage::fromCp1251(book());
@@ -69,9 +55,10 @@ void BM_ToCp1251(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_DosToWin)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_KoiToWin)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DosToWinInPlace)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FromCp1251)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ToCp1251)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+#define FOLIANTO_RECODE_BENCHMARK(b) b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)
+FOLIANTO_RECODE_BENCHMARK(BENCHMARK_CAPTURE(BM_Recode, DosToWin, &folianto::codepage::dosToWin));
+FOLIANTO_RECODE_BENCHMARK(BENCHMARK_CAPTURE(BM_Recode, KoiToWin, &folianto::codepage::koiToWin));
+FOLIANTO_RECODE_BENCHMARK(BENCHMARK_CAPTURE(BM_Recode, FromCp1251, &folianto::codepage::fromCp1251));
+FOLIANTO_RECODE_BENCHMARK(BENCHMARK(BM_DosToWinInPlace));
+FOLIANTO_RECODE_BENCHMARK(BENCHMARK(BM_ToCp1251));
 BENCHMARK_MAIN();
