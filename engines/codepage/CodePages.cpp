@@ -12,12 +12,13 @@ namespace {
 using tables::ByteMap;
 using tables::UpperHalf;
 
-// Unicode (BMP) to byte for one page; 0 marks "not in the page" (U+0000 itself is ASCII).
+// Unicode (BMP) to byte for one page; a character not in the page maps to '?'.
 using ReverseMap = std::array<std::uint8_t, 0x10000>;
 
 ReverseMap makeReverse(const UpperHalf& upper)
 {
-    ReverseMap map{};
+    ReverseMap map;
+    map.fill(std::uint8_t('?'));
     for (int c = 0; c < 0x80; ++c)
         map[c] = std::uint8_t(c);
     for (int i = 0; i < 128; ++i)
@@ -73,9 +74,8 @@ QByteArray encode(QStringView text, const ReverseMap& reverse)
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = in[i];
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1]))
-            ++i; // one character outside the BMP, one '?'
-        const std::uint8_t b = reverse[c];
-        out[written++] = b != 0 || c == 0 ? char(b) : '?';
+            ++i; // one character outside the BMP, one '?' (a surrogate is in no page)
+        out[written++] = char(reverse[c]);
     }
     bytes.truncate(written);
     return bytes;

@@ -104,7 +104,7 @@ public:
     }
     void finish()
     {
-        if (end_ != p_ || out_.size() != written())
+        if (out_.size() != written())
             out_.resize(written());
         end_ = p_ = out_.data() + out_.size();
     }
