@@ -32,6 +32,8 @@ int BookCard::decodingItemOf(const QString& oem)
         return 2;
     if (oem == oem::Win)
         return 3;
+    if (oem == oem::Unicode)
+        return 4;
     return 0;
 }
 
@@ -41,6 +43,7 @@ QString BookCard::oemOfDecodingItem(int item)
     case 1: return oem::Dos;
     case 2: return oem::Koi;
     case 3: return oem::Win;
+    case 4: return oem::Unicode;
     default: return {};
     }
 }

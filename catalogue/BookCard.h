@@ -73,7 +73,7 @@ public:
     static QString newCaption();  // "Добавление книги в библиотеку"
     static QString editCaption(); // "Редактирование свойств книги"
     static QString openBookEntryQuestion();
-    // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N" shows as "auto".
+    // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N", "U" shows as "auto".
     static int decodingItemOf(const QString& oem);
     static QString oemOfDecodingItem(int item);
 

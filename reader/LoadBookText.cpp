@@ -50,6 +50,8 @@ private:
     table::Bookmark row_;
 };
 
+constexpr qint64 kCharacterTail = 4;
+
 int clampToInt(qint64 v)
 {
     return int(std::clamp<qint64>(v, 0, std::numeric_limits<int>::max()));
@@ -107,6 +109,14 @@ void BookTextLoader::showInView(const QByteArray& windowsBytes, bool rtf)
         views_.showRichText(codepage::fromCp1251(windowsBytes));
 }
 
+void BookTextLoader::showUnicodeText(const QString& text)
+{
+    if (fastRead_)
+        views_.showFastText(text);
+    else
+        views_.showRichText(text);
+}
+
 bool BookTextLoader::LoadBookText()
 {
     qint64 fileSize = 0;
@@ -133,15 +143,29 @@ bool BookTextLoader::LoadBookText()
             pages_.select(division.partForPosition(position, partSize_));
             range = partRange(pages_.selected(), partSize_, fileSize);
         }
-        const QByteArray bytes = readBookBytes(state_.currentBookFile, range);
+        // A few bytes past the part's end let a Unicode part end with the character begun in it.
+        const ByteRange read{range.offset, std::min(range.length + kCharacterTail, fileSize - range.offset)};
+        QByteArray bytes = readBookBytes(state_.currentBookFile, read);
+        const qint64 partLength = std::min<qint64>(range.length, bytes.size());
 
-        detectEncodingOnce(bytes, rtf);
-        showInView(recodeToWindows(bytes, catalogue_.asString(field::Oem)), rtf);
+        detectEncodingOnce(bytes.first(partLength), rtf);
+        const QString code = catalogue_.asString(field::Oem);
+        shown_ = ShownPart{range.offset, std::nullopt};
+        if (isUnicodeCode(code) && !rtf) {
+            const QByteArray head = range.offset == 0 ? bytes.first(std::min<qsizetype>(bytes.size(), 4))
+                                                      : readBookBytes(state_.currentBookFile, {0, 4});
+            UnicodePart part = decodeUnicodePart(bytes, range.offset, partLength, head);
+            bytes = QByteArray(); // the decoded text replaces the bytes
+            shown_ = std::move(part.shown);
+            showUnicodeText(part.text);
+        } else {
+            bytes.truncate(partLength);
+            showInView(recodeToWindows(bytes, code), rtf);
+        }
     }
 
-    const int part = std::max(0, pages_.selected());
     Q_EMIT bookPanelRequested();
-    views_.restorePosition(position - qint64(part) * partSize_);
+    views_.restorePosition(shown_.indexOfBookPosition(position));
     views_.focusViewInUse();
 
     views_.showCaretPosition();
