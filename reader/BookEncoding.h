@@ -37,10 +37,10 @@ struct ShownPart {
     qint64 indexOfBookPosition(qint64 position) const;
 };
 
-// Decodes the bytes [skip, size - tail) of a Unicode book's part that starts at `offset` in
-// the file; `head` is the file's first bytes (its byte-order mark says UTF-8 or UTF-16).
-// The part is trimmed to whole characters: `bytes` hold up to 4 bytes past the part's end,
-// so that a character begun inside the part ends it.
+// Decodes the part of a Unicode book that starts at `offset` in the file and is `partLength`
+// bytes long; `head` is the file's first bytes (its byte-order mark says UTF-8 or UTF-16).
+// The part is moved to whole characters: a character cut at its start belongs to the part
+// before, one cut at its end is finished from the up to 4 bytes `bytes` hold past the part.
 struct UnicodePart {
     ShownPart shown;
     QString text;

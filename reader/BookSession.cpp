@@ -236,7 +236,7 @@ qint64 BookSession::closingPosition(bool& atEnd, qint64& size)
             n += 1;
     } else {
         RichReadingView& view = views_.richView();
-        if (QFileInfo(state_.currentBookFile).suffix().toLower() == QLatin1String("rtf"))
+        if (loader_->documentShown())
             size = view.textLength();
         if (size <= view.selectionStart())
             atEnd = true;

@@ -9,6 +9,7 @@
 // "Следующая страни&ца" to mPageClick. A choice in `CbPage` arrives through PageList::picked.
 
 #include "reader/BookEncoding.h"
+#include "reader/BookParts.h"
 #include "reader/PageList.h"
 #include "reader/ReadingState.h"
 #include "reader/ReadingViews.h"
@@ -47,6 +48,9 @@ public:
     // byte offsets in the file for plain text (whatever its encoding).
     qint64 bookPositionOf(qint64 shownOffset) const { return shown_.bookPositionOf(shownOffset); }
     qint64 shownOffsetOf(qint64 bookPosition) const { return shown_.indexOfBookPosition(bookPosition); }
+    // True when the rich view shows a formatted document (RTF or FictionBook): positions and
+    // sizes then count the shown text, not the file.
+    bool documentShown() const { return documentShown_; }
 
 Q_SIGNALS:
     void bookPanelRequested();
@@ -57,6 +61,8 @@ private:
     void storeSize(qint64 fileSize);
     void detectEncodingOnce(const QByteArray& bytes, bool rtf);
     void showInView(const QByteArray& windowsBytes, bool rtf);
+    void showPlainOrRtf(ByteRange range, qint64 fileSize, bool rtf);
+    void showFb2();
     void showUnicodeText(const QString& text);
     void storePosition(qint64 position);
 
@@ -67,6 +73,7 @@ private:
     int partSize_ = kDefaultPartSize;
     bool fastRead_ = false;
     ShownPart shown_;
+    bool documentShown_ = false;
 };
 
 } // namespace folianto::reader
