@@ -1,5 +1,6 @@
 #include "engines/codepage/Unicode.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace folianto::codepage {
@@ -187,9 +188,11 @@ UnicodeText decodeUnicode(QByteArrayView bytes, UnicodeForm form, bool atFileSta
 
     text.reserve(size);
     qsizetype runStart = 0; // start of the valid bytes not yet decoded
+    // A U+FEFF that begins a run is text, not a mark to drop: the mark was handled above.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     auto flushRun = [&](qsizetype end) {
         if (end > runStart)
-            text.append(QString::fromUtf8(bytes.sliced(runStart, end - runStart)));
+            text.append(utf8.decode(bytes.sliced(runStart, end - runStart)));
     };
     for (qsizetype i = 0; i < size;) {
         if (p[i] < 0x80) {

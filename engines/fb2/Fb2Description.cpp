@@ -10,6 +10,7 @@ namespace {
 
 constexpr qint64 kHeadChunk = 8 * 1024;
 constexpr qint64 kSniffBytes = 1024;
+constexpr qint64 kLongestHead = 1 << 20; // a description longer than this is not one
 
 QString simplified(const QString& text) { return text.simplified(); }
 
@@ -26,7 +27,7 @@ std::optional<Fb2Description> readDescription(QIODevice& device)
     bool inTitleInfo = false, inAuthor = false;
     QString* text = nullptr;
     QString genre;
-    while (in.readNext()) {
+    while (in.readNext() && device.pos() <= kLongestHead) {
         QXmlStreamReader& xml = in.xml();
         const QStringView qualified = xml.qualifiedName();
         const QStringView name = qualified.sliced(qualified.indexOf(u':') + 1);

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kLongestBlock = 16 * 1024; // a longer paragraph goes on in a new block (layout speed)
 constexpr int kParagraphIndent = 24;
+constexpr qsizetype kLongestTitle = 1000;
 constexpr int kCiteMargin = 40;
 constexpr int kVerseMargin = 60;
 
@@ -149,7 +150,7 @@ private:
     void characters(QStringView text)
     {
         if (d_.description > 0) {
-            if (d_.bookTitle > 0 && d_.titleInfo > 0)
+            if (d_.bookTitle > 0 && d_.titleInfo > 0 && bookTitle_.size() < kLongestTitle)
                 bookTitle_ += text;
             return;
         }

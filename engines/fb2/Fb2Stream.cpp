@@ -162,7 +162,12 @@ QString Fb2Stream::cutLongRuns(const QString& text)
 
 bool Fb2Stream::feed()
 {
-    QByteArray chunk(chunkSize_, Qt::Uninitialized);
+    qint64 wanted = chunkSize_;
+    if (!device_.isSequential())
+        wanted = std::min(wanted, device_.size() - device_.pos());
+    if (wanted <= 0)
+        return false;
+    QByteArray chunk(wanted, Qt::Uninitialized);
     const qint64 got = device_.read(chunk.data(), chunk.size());
     if (got <= 0)
         return false;

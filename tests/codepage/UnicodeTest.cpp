@@ -76,6 +76,7 @@ TEST(Unicode, DecodingKeepsTheTextAndMapsEveryCharacterToItsBytes)
         {"utf-8 with mark", "\xEF\xBB\xBF" + kProse.toUtf8(), UnicodeForm::Utf8, kProse},
         {"utf-8 holding U+FFFD itself", QStringLiteral("a\uFFFDb").toUtf8(), UnicodeForm::Utf8, QStringLiteral("a\uFFFDb")},
         {"invalid bytes", broken, UnicodeForm::Utf8, brokenText},
+        {"a mark after an invalid byte is text", "\xFF\xEF\xBB\xBF" "a", UnicodeForm::Utf8, QStringLiteral("\uFFFD\uFEFFa")},
         {"utf-16le", utf16(kProse, QStringConverter::Utf16LE), UnicodeForm::Utf16LE, kProse},
         {"utf-16be", utf16(kProse, QStringConverter::Utf16BE), UnicodeForm::Utf16BE, kProse},
         {"utf-16 odd end", utf16(kProse, QStringConverter::Utf16LE) + "x", UnicodeForm::Utf16LE,
