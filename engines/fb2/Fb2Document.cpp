@@ -44,6 +44,8 @@ public:
 
     bool run(Fb2Stream& in)
     {
+        // One edit block: a view showing the document lays it out once, not after each insert.
+        cursor_.beginEditBlock();
         while (!full_ && in.readNext()) {
             QXmlStreamReader& xml = in.xml();
             switch (xml.tokenType()) {
@@ -54,6 +56,7 @@ public:
             }
         }
         placeImages();
+        cursor_.endEditBlock();
         return !in.failed() && !full_;
     }
 
