@@ -219,7 +219,7 @@ void BookCard::takeFb2Description(const QString& file)
     if (defaultAuthor_.isEmpty() && !description->author.isEmpty())
         page_.DBEAuthor->setText(description->author);
     if (defaultTopic_.isEmpty() && !description->genre.isEmpty())
-        page_.setTopicText(description->genre);
+        page_.setTopicText(description->genre.left(ds_.fieldDef(ds_.fieldIndex(field::Topic)).size));
 }
 
 void BookCard::ButTopicClick()
