@@ -72,6 +72,8 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
 
         BookCardServices services;
         services.warnSimilarLink = warn;
+        services.defaultAuthor = host_.defaultAuthor();
+        services.defaultTopic = host_.defaultTopic();
         // While a long search runs, the windows repaint; no other command can start meanwhile.
         services.listEntries = [this](table::Dataset& row) {
             return host_.cardFileEntries(row, [this] {

@@ -22,6 +22,7 @@ public:
     // Closes an open book in place, writing its progress into its row.
     virtual void closeOpenBook() = 0;
     virtual bool warnSimilarLink() const = 0; // "Предупреждать о &наличии подобной ссылки"
+    virtual QString defaultAuthor() const = 0; // `FDef_Author`
     virtual QString defaultTopic() const = 0; // `FDef_Topic`
     virtual void setDefaultAuthor(const QString& author) = 0;
     virtual void setDefaultTopic(const QString& topic) = 0;
