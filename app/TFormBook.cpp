@@ -32,9 +32,9 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
       catalogue_(std::make_unique<catalogue::Catalogue>(*hosts_))
 {
     setObjectName(QStringLiteral("FormBook"));
-    panels_ = new QStackedWidget(this);
-    panels_->setObjectName(QStringLiteral("Panels"));
-    setCentralWidget(panels_);
+    ui_.panels = new QStackedWidget(this);
+    ui_.panels->setObjectName(QStringLiteral("Panels"));
+    setCentralWidget(ui_.panels);
     buildMenus();
     buildCatalogueView();
     buildBookView();
@@ -49,10 +49,10 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
 TFormBook::~TFormBook()
 {
     // The grid's model watches the catalogue's table, which goes before the widgets do.
-    dbg_->setModel(nullptr);
-    delete model_;
-    model_ = nullptr;
-    panGrid_->setNavigatorDataset(nullptr);
+    ui_.dbg->setModel(nullptr);
+    delete ui_.model;
+    ui_.model = nullptr;
+    ui_.panGrid->setNavigatorDataset(nullptr);
 }
 
 QString TFormBook::extensionMessage() { return QStringLiteral("Файл должен иметь расширение .bon !"); }
@@ -77,48 +77,48 @@ void TFormBook::setBookOpen(bool open)
 
 void TFormBook::showBookView()
 {
-    panels_->setCurrentWidget(panBook_);
+    ui_.panels->setCurrentWidget(ui_.panBook);
     catalogueShown_ = false;
 }
 
 void TFormBook::bringCatalogueToFront()
 {
-    panels_->setCurrentWidget(panCatalog_);
+    ui_.panels->setCurrentWidget(ui_.panCatalog);
     catalogueShown_ = true;
 }
 
 QWidget* TFormBook::frontView() const
 {
-    return panels_->currentWidget();
+    return ui_.panels->currentWidget();
 }
 
 void TFormBook::focusGrid()
 {
-    if (dbg_->isVisible() && dbg_->isEnabled())
-        dbg_->setFocus();
+    if (ui_.dbg->isVisible() && ui_.dbg->isEnabled())
+        ui_.dbg->setFocus();
 }
 
 QAction* TFormBook::command(const QString& name) const
 {
-    const auto it = toolActions_.constFind(name);
-    if (it != toolActions_.constEnd())
+    const auto it = ui_.toolActions.constFind(name);
+    if (it != ui_.toolActions.constEnd())
         return *it;
     return menus_.action(name);
 }
 
 bool TFormBook::progressBarShown() const
 {
-    return toolActions_.value(QStringLiteral("PbAction"))->isVisible();
+    return ui_.toolActions.value(QStringLiteral("PbAction"))->isVisible();
 }
 
 QString TFormBook::infoText() const
 {
-    return labInfo_->text();
+    return ui_.labInfo->text();
 }
 
 QString TFormBook::statusPanelText(int panel) const
 {
-    return sb_.value(panel) ? sb_[panel]->text() : QString();
+    return ui_.sb.value(panel) ? ui_.sb[panel]->text() : QString();
 }
 
 // How an open book is closed before another command, or by the catalogue's close.
@@ -132,7 +132,7 @@ void TFormBook::closeOpenBook()
     if (!bookOpen())
         return;
     setBookOpen(false);
-    sb_[3]->clear();
+    ui_.sb[3]->clear();
 }
 
 // --- the grid follows the catalogue's cursor and moves it -----------------------------------
@@ -143,35 +143,35 @@ void TFormBook::connectGridCursor()
         if (syncingCursor_)
             return;
         syncingCursor_ = true;
-        QItemSelectionModel* selection = dbg_->selectionModel();
-        if (row < 0 || row >= model_->rowCount()) {
+        QItemSelectionModel* selection = ui_.dbg->selectionModel();
+        if (row < 0 || row >= ui_.model->rowCount()) {
             selection->clear();
         } else {
             int column = selection->currentIndex().column();
-            if (column < 0 || dbg_->isColumnHidden(column))
-                column = dbg_->horizontalHeader()->logicalIndex(0);
-            for (int v = 0; column >= 0 && dbg_->isColumnHidden(column) && v < model_->columnCount(); ++v)
-                column = dbg_->horizontalHeader()->logicalIndex(v);
-            const QModelIndex index = model_->index(row, std::max(column, 0));
+            if (column < 0 || ui_.dbg->isColumnHidden(column))
+                column = ui_.dbg->horizontalHeader()->logicalIndex(0);
+            for (int v = 0; column >= 0 && ui_.dbg->isColumnHidden(column) && v < ui_.model->columnCount(); ++v)
+                column = ui_.dbg->horizontalHeader()->logicalIndex(v);
+            const QModelIndex index = ui_.model->index(row, std::max(column, 0));
             selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-            dbg_->scrollTo(index);
+            ui_.dbg->scrollTo(index);
         }
         syncingCursor_ = false;
     };
-    connect(model_, &table::DatasetModel::cursorRowChanged, this, syncGrid);
+    connect(ui_.model, &table::DatasetModel::cursorRowChanged, this, syncGrid);
     // Column layouts are kept across resets of the model; the header's own sections are only
     // taken while they hold a layout that was applied.
-    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        if (gridColumnsLive_ && model_->columnCount() > 0)
-            settings_.gridColumns = currentGridColumns(*dbg_, *model_);
+    connect(ui_.model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (gridColumnsLive_ && ui_.model->columnCount() > 0)
+            settings_.gridColumns = currentGridColumns(*ui_.dbg, *ui_.model);
     });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this, syncGrid] {
-        gridColumnsLive_ = model_->columnCount() > 0;
+    connect(ui_.model, &QAbstractItemModel::modelReset, this, [this, syncGrid] {
+        gridColumnsLive_ = ui_.model->columnCount() > 0;
         if (gridColumnsLive_)
-            applyGridColumns(*dbg_, *model_, settings_.gridColumns);
-        syncGrid(model_->currentRow());
+            applyGridColumns(*ui_.dbg, *ui_.model, settings_.gridColumns);
+        syncGrid(ui_.model->currentRow());
     });
-    connect(dbg_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(ui_.dbg->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 auto& ds = catalogue_->Ds();
                 if (syncingCursor_ || !current.isValid() || !ds.isActive() || ds.recNo() == current.row() + 1)
@@ -186,8 +186,8 @@ void TFormBook::connectGridCursor()
 void TFormBook::applyToolbarAndStatusChecks()
 {
     const bool bars = menus_.action(QStringLiteral("mShowBar"))->isChecked();
-    tbLib_->setVisible(bars);
-    tbBook_->setVisible(bars);
+    ui_.tbLib->setVisible(bars);
+    ui_.tbBook->setVisible(bars);
     statusBar()->setVisible(menus_.action(QStringLiteral("mShowStatus"))->isChecked());
 }
 

@@ -6,28 +6,16 @@
 // usable after every command (UpdateViewState). What the command objects need of the window
 // reaches them through TFormBook::Hosts (TFormBookHosts.h).
 
+#include "app/FormBookControls.h"
 #include "app/MenuSet.h"
+#include "app/ShellServices.h"
 #include "app/ViewState.h"
-#include "app/settings/LoadSettings.h"
 #include "app/settings/ProgramSettings.h"
 
 #include <QMainWindow>
-#include <QStringList>
 #include <functional>
 #include <memory>
 
-class QComboBox;
-class QLabel;
-class QProgressBar;
-class QStackedWidget;
-class QTableView;
-class QTimer;
-class QToolBar;
-class QVBoxLayout;
-
-namespace folianto::table {
-class DatasetModel;
-}
 namespace folianto::catalogue {
 class Catalogue;
 class CatalogueCommands;
@@ -44,29 +32,7 @@ class FileCommands;
 
 namespace folianto::app {
 
-class ClickLabel;
 class OptionsCommands;
-class PropertiesPanel;
-
-// What the start-up sequence reads of the process.
-struct StartupArguments {
-    QStringList arguments;    // command-line arguments, without the program name
-    QString launchDirectory;  // the current directory at launch
-    QString executableFolder; // the folder of the program's executable
-};
-
-// The services the window calls at start-up and close. Unset ones are skipped: the window then
-// starts from its design settings and keeps nothing.
-struct ShellServices {
-    std::function<void()> registerFileType;
-    std::function<QString(settings::SettingsHost&)> loadSettings; // returns `Recent_Catalog`
-    std::function<void(const settings::SettingsHost&)> saveSettings;
-    // Asks, then removes the file type and the settings key (calling repaint first); true
-    // when they were removed.
-    std::function<bool(const std::function<void()>& repaint)> removeTraces;
-    // The HA extractor program; empty: folianto-ha beside the running executable.
-    QString haProgram;
-};
 
 class TFormBook : public QMainWindow {
     Q_OBJECT
@@ -111,25 +77,25 @@ public:
     const MenuSet& menus() const { return menus_; }
     // A menu item, submenu or toolbar button by object name; throws std::out_of_range.
     QAction* command(const QString& name) const;
-    QMenu* gridPopup() const { return pm_; }
-    QMenu* readingPopup() const { return pme_; }
-    QTableView* grid() const { return dbg_; }
-    QWidget* catalogueView() const { return panCatalog_; }
-    QWidget* bookView() const { return panBook_; }
+    QMenu* gridPopup() const { return ui_.pm; }
+    QMenu* readingPopup() const { return ui_.pme; }
+    QTableView* grid() const { return ui_.dbg; }
+    QWidget* catalogueView() const { return ui_.panCatalog; }
+    QWidget* bookView() const { return ui_.panBook; }
     QWidget* frontView() const;
-    PropertiesPanel* propertiesPanel() const { return panGrid_; }
-    QComboBox* topicCache() const { return cb_; }
-    QComboBox* pageSelector() const { return cbPage_; }
-    QProgressBar* progressBar() const { return pb_; }
+    PropertiesPanel* propertiesPanel() const { return ui_.panGrid; }
+    QComboBox* topicCache() const { return ui_.cb; }
+    QComboBox* pageSelector() const { return ui_.cbPage; }
+    QProgressBar* progressBar() const { return ui_.pb; }
     bool progressBarShown() const;
     QString infoText() const;
     QString statusPanelText(int panel) const;
-    QTimer* titleClickTimer() const { return timer1_; }
+    QTimer* titleClickTimer() const { return ui_.timer1; }
     // The grid's title-click guard: set and `Timer1` started by a title click; the timer
     // clears it after 500 ms.
     void armTitleClickGuard();
     bool titleClickGuard() const { return titleClickGuard_; }
-    QTimer* alarmTimer() const { return tim_; }
+    QTimer* alarmTimer() const { return ui_.tim; }
 
     static QString extensionMessage(); // "Файл должен иметь расширение .bon !"
     static QString closeQuestion();    // "Закрыть программу?"
@@ -190,25 +156,7 @@ private:
     QString executableFolder_;
 
     MenuSet menus_;
-    QHash<QString, QAction*> toolActions_;
-    QMenu* pm_ = nullptr;
-    QMenu* pme_ = nullptr;
-    QStackedWidget* panels_ = nullptr;
-    QWidget* panCatalog_ = nullptr;
-    QWidget* panBook_ = nullptr;
-    QVBoxLayout* bookViewsLayout_ = nullptr;
-    QToolBar* tbLib_ = nullptr;
-    QToolBar* tbBook_ = nullptr;
-    ClickLabel* labInfo_ = nullptr;
-    QComboBox* cb_ = nullptr;
-    QProgressBar* pb_ = nullptr;
-    QComboBox* cbPage_ = nullptr;
-    QTableView* dbg_ = nullptr;
-    table::DatasetModel* model_ = nullptr;
-    PropertiesPanel* panGrid_ = nullptr;
-    QList<QLabel*> sb_;
-    QTimer* timer1_ = nullptr;
-    QTimer* tim_ = nullptr;
+    FormBookControls ui_;
 };
 
 } // namespace folianto::app

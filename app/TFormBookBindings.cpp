@@ -24,7 +24,7 @@ namespace folianto::app {
 void TFormBook::createCommands()
 {
     Hosts& host = *hosts_;
-    catalogueCommands_ = std::make_unique<catalogue::CatalogueCommands>(*catalogue_, catalogue::CatalogueControls{*dbg_, *cb_}, host);
+    catalogueCommands_ = std::make_unique<catalogue::CatalogueCommands>(*catalogue_, catalogue::CatalogueControls{*ui_.dbg, *ui_.cb}, host);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(*catalogue_, host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
@@ -51,8 +51,8 @@ void TFormBook::bindCommands()
     bind({"mDelete", "mpDelete", "TlBtDel"}, cat, &CatalogueCommands::mDeleteClick);
     bind({"mpClone"}, cat, &CatalogueCommands::mpCloneClick);
     bind({"mpDef"}, cat, &CatalogueCommands::mpDefClick);
-    connect(labInfo_, &ClickLabel::clicked, this, [&cat] { cat.LabInfoClick(); });
-    connect(pm_, &QMenu::aboutToShow, this, [this, &cat] { command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered()); });
+    connect(ui_.labInfo, &ClickLabel::clicked, this, [&cat] { cat.LabInfoClick(); });
+    connect(ui_.pm, &QMenu::aboutToShow, this, [this, &cat] { command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered()); });
 
     // the reader
     ReaderCommands& book = *readerCommands_;
@@ -62,7 +62,7 @@ void TFormBook::bindCommands()
     bind({"m1Closebook", "mp1CloseBook"}, book, &ReaderCommands::m1ClosebookClick);
     bind({"mpGoToBook"}, book, &ReaderCommands::mpGoToBookClick);
     bind({"mPage", "mpPage"}, book, &ReaderCommands::mPageClick);
-    reader::bindPageControls(book.pages(), *cbPage_,
+    reader::bindPageControls(book.pages(), *ui_.cbPage,
                              {command(QStringLiteral("mPage")), command(QStringLiteral("mpPage")),
                               command(QStringLiteral("CbPageAction"))});
 
@@ -78,7 +78,7 @@ void TFormBook::bindCommands()
     // the imports and exports (exchange_) and the file operations (files_) bind here the same way.
 
     bindShortcuts();
-    connect(panGrid_, &PropertiesPanel::navigationFailed, this,
+    connect(ui_.panGrid, &PropertiesPanel::navigationFailed, this,
             [](const QString& message) { util::interaction().showError(message); });
 }
 
@@ -91,12 +91,12 @@ void TFormBook::bindShortcuts()
     reader::ReaderCommands& book = *readerCommands_;
     const int external = MenuSet::tag(command(QStringLiteral("mpExternal")));
     // Escape in the grid asks the window to close, as "Вы&ход" does.
-    shortcut(dbg_, QKeyCombination(Qt::Key_Escape), [this] { mExitClick(); });
+    shortcut(ui_.dbg, QKeyCombination(Qt::Key_Escape), [this] { mExitClick(); });
     // The grid: Enter and a double click open the book, Ctrl+Enter with the external program.
-    connect(dbg_, &QAbstractItemView::doubleClicked, this, [&book] { book.mOpenbookClick(0); });
+    connect(ui_.dbg, &QAbstractItemView::doubleClicked, this, [&book] { book.mOpenbookClick(0); });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        shortcut(dbg_, QKeyCombination(key), [&book] { book.mOpenbookClick(0); });
-        shortcut(dbg_, QKeyCombination(Qt::CTRL, key), [&book, external] { book.mOpenbookClick(external); });
+        shortcut(ui_.dbg, QKeyCombination(key), [&book] { book.mOpenbookClick(0); });
+        shortcut(ui_.dbg, QKeyCombination(Qt::CTRL, key), [&book, external] { book.mOpenbookClick(external); });
     }
     // Escape in either view closes the book where it is.
     reader::ReadingViews& views = book.views();

@@ -42,7 +42,7 @@ void TFormBook::UpdateViewState()
         for (const QString& name : rule.controls)
             command(name)->setEnabled(on);
     }
-    panGrid_->setEnabled(propertiesPanelEnabled(in));
+    ui_.panGrid->setEnabled(propertiesPanelEnabled(in));
 }
 
 void TFormBook::mViewLibraryClick()

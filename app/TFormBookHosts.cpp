@@ -40,19 +40,19 @@ void TFormBook::Hosts::clearTopicCache()
         form_.catalogueCommands_->clearTopicCache();
 }
 
-void TFormBook::Hosts::setPositionText(const QString& text) { form_.sb_[1]->setText(text); }
-void TFormBook::Hosts::setInfoText(const QString& text) { form_.labInfo_->setText(text); }
+void TFormBook::Hosts::setPositionText(const QString& text) { form_.ui_.sb[1]->setText(text); }
+void TFormBook::Hosts::setInfoText(const QString& text) { form_.ui_.labInfo->setText(text); }
 
 void TFormBook::Hosts::setProgressVisible(bool visible)
 {
-    form_.toolActions_.value(QStringLiteral("PbAction"))->setVisible(visible);
+    form_.ui_.toolActions.value(QStringLiteral("PbAction"))->setVisible(visible);
 }
 
-void TFormBook::Hosts::setProgress(int percent) { form_.pb_->setValue(percent); }
+void TFormBook::Hosts::setProgress(int percent) { form_.ui_.pb->setValue(percent); }
 
 bool TFormBook::Hosts::propertiesPanelActive() const
 {
-    return !form_.panGrid_->isHidden() && form_.panGrid_->isEnabled();
+    return !form_.ui_.panGrid->isHidden() && form_.ui_.panGrid->isEnabled();
 }
 
 catalogue::CardFileEntries TFormBook::Hosts::cardFileEntries(table::Dataset& row,
@@ -101,15 +101,15 @@ void TFormBook::Hosts::showCatalogueView()
     form_.focusGrid();
 }
 
-void TFormBook::Hosts::setOpenBookTitle(const QString& title) { form_.sb_[3]->setText(title); }
-void TFormBook::Hosts::setCaretText(const QString& text) { form_.sb_[4]->setText(text); }
+void TFormBook::Hosts::setOpenBookTitle(const QString& title) { form_.ui_.sb[3]->setText(title); }
+void TFormBook::Hosts::setCaretText(const QString& text) { form_.ui_.sb[4]->setText(text); }
 void TFormBook::Hosts::editBookCard() { form_.catalogueCommands_->ShowBookCard(false); }
 
 // --- the options -----------------------------------------------------------------------------
 
 void TFormBook::Hosts::showPropertiesPanel(bool shown)
 {
-    form_.panGrid_->setVisible(shown);
+    form_.ui_.panGrid->setVisible(shown);
     form_.update();
 }
 
@@ -119,7 +119,7 @@ settings::ProgramSettings TFormBook::Hosts::designSettings() const
 {
     settings::ProgramSettings design;
     design.recentDir = QDir::toNativeSeparators(form_.executableFolder_);
-    design.gridColumns = defaultGridColumns(form_.dbg_->fontMetrics());
+    design.gridColumns = defaultGridColumns(form_.ui_.dbg->fontMetrics());
     return design;
 }
 
@@ -139,12 +139,12 @@ void TFormBook::Hosts::applySettings(const settings::ProgramSettings& s)
     form_.menus_.action(QStringLiteral("mProperties"))->setVisible(s.propertiesOffered);
     form_.move(s.geometry.topLeft());
     form_.resize(s.geometry.size());
-    form_.dbg_->setFont(s.gridFont.toQFont());
-    form_.dbg_->horizontalHeader()->setFont(s.titleFont.toQFont());
+    form_.ui_.dbg->setFont(s.gridFont.toQFont());
+    form_.ui_.dbg->horizontalHeader()->setFont(s.titleFont.toQFont());
     form_.statusBar()->setFont(s.titleFont.toQFont());
     form_.applyToolbarAndStatusChecks();
     if (form_.gridColumnsLive_)
-        applyGridColumns(*form_.dbg_, *form_.model_, s.gridColumns);
+        applyGridColumns(*form_.ui_.dbg, *form_.ui_.model, s.gridColumns);
 }
 
 settings::ProgramSettings TFormBook::Hosts::currentSettings() const
@@ -163,7 +163,7 @@ settings::ProgramSettings TFormBook::Hosts::currentSettings() const
     s.recentCatalog = form_.catalogue_->fileName();
     s.recentDir = QDir::toNativeSeparators(QDir::currentPath());
     if (form_.gridColumnsLive_)
-        s.gridColumns = currentGridColumns(*form_.dbg_, *form_.model_);
+        s.gridColumns = currentGridColumns(*form_.ui_.dbg, *form_.ui_.model);
     return s;
 }
 

@@ -42,12 +42,12 @@ QToolBar* makeToolbar(QWidget* parent, const char* name)
 void TFormBook::buildMenus()
 {
     menus_.build(*menuBar(), mainMenuEntries(), this);
-    pm_ = new QMenu(this);
-    pm_->setObjectName(QStringLiteral("Pm"));
-    menus_.build(*pm_, gridPopupEntries(), this);
-    pme_ = new QMenu(this);
-    pme_->setObjectName(QStringLiteral("Pme"));
-    menus_.build(*pme_, readingPopupEntries(), this);
+    ui_.pm = new QMenu(this);
+    ui_.pm->setObjectName(QStringLiteral("Pm"));
+    menus_.build(*ui_.pm, gridPopupEntries(), this);
+    ui_.pme = new QMenu(this);
+    ui_.pme->setObjectName(QStringLiteral("Pme"));
+    menus_.build(*ui_.pme, readingPopupEntries(), this);
     // `BookOpen` lives in this item's enabled state; no book is open at first.
     menus_.action(QStringLiteral("mCloseBook"))->setEnabled(false);
 }
@@ -58,138 +58,138 @@ QAction* TFormBook::addToolButton(QToolBar* bar, const QString& name, const QStr
     a->setObjectName(name);
     a->setToolTip(hint);
     a->setProperty("tag", tag);
-    toolActions_.insert(name, a);
+    ui_.toolActions.insert(name, a);
     return a;
 }
 
 void TFormBook::buildCatalogueView()
 {
-    panCatalog_ = new QWidget(panels_);
-    panCatalog_->setObjectName(QStringLiteral("PanCatalog"));
-    auto* layout = new QVBoxLayout(panCatalog_);
+    ui_.panCatalog = new QWidget(ui_.panels);
+    ui_.panCatalog->setObjectName(QStringLiteral("PanCatalog"));
+    auto* layout = new QVBoxLayout(ui_.panCatalog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildCatalogueToolbar(layout);
     buildGrid();
-    layout->addWidget(dbg_, 1);
-    panGrid_ = new PropertiesPanel(panCatalog_);
-    panGrid_->setNavigatorDataset(&catalogue_->Ds());
-    panGrid_->hide();
-    layout->addWidget(panGrid_);
-    panels_->addWidget(panCatalog_);
+    layout->addWidget(ui_.dbg, 1);
+    ui_.panGrid = new PropertiesPanel(ui_.panCatalog);
+    ui_.panGrid->setNavigatorDataset(&catalogue_->Ds());
+    ui_.panGrid->hide();
+    layout->addWidget(ui_.panGrid);
+    ui_.panels->addWidget(ui_.panCatalog);
 }
 
 void TFormBook::buildCatalogueToolbar(QVBoxLayout* layout)
 {
-    tbLib_ = makeToolbar(panCatalog_, "TbLib");
-    addToolButton(tbLib_, QStringLiteral("TlBtOpen"), QStringLiteral("Открыть книгу"), QStyle::SP_DialogOpenButton);
-    addToolButton(tbLib_, QStringLiteral("TlBtNew"), QStringLiteral("Добавить книгу в список..."),
+    ui_.tbLib = makeToolbar(ui_.panCatalog, "TbLib");
+    addToolButton(ui_.tbLib, QStringLiteral("TlBtOpen"), QStringLiteral("Открыть книгу"), QStyle::SP_DialogOpenButton);
+    addToolButton(ui_.tbLib, QStringLiteral("TlBtNew"), QStringLiteral("Добавить книгу в список..."),
                   QStyle::SP_FileDialogNewFolder, 1);
-    addToolButton(tbLib_, QStringLiteral("TlBtEdit"), QStringLiteral("Изменить свойства книги..."),
+    addToolButton(ui_.tbLib, QStringLiteral("TlBtEdit"), QStringLiteral("Изменить свойства книги..."),
                   QStyle::SP_FileDialogDetailedView, 2);
-    addToolButton(tbLib_, QStringLiteral("TlBtDel"), QStringLiteral("Удалить книгу из списка..."),
+    addToolButton(ui_.tbLib, QStringLiteral("TlBtDel"), QStringLiteral("Удалить книгу из списка..."),
                   QStyle::SP_TrashIcon);
 
-    labInfo_ = new ClickLabel(QStringLiteral("Откройте или создайте Bon-каталог"), tbLib_);
-    labInfo_->setObjectName(QStringLiteral("LabInfo"));
-    labInfo_->setAlignment(Qt::AlignCenter);
-    labInfo_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    tbLib_->addWidget(labInfo_);
+    ui_.labInfo = new ClickLabel(QStringLiteral("Откройте или создайте Bon-каталог"), ui_.tbLib);
+    ui_.labInfo->setObjectName(QStringLiteral("LabInfo"));
+    ui_.labInfo->setAlignment(Qt::AlignCenter);
+    ui_.labInfo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    ui_.tbLib->addWidget(ui_.labInfo);
 
-    cb_ = new QComboBox(tbLib_);
-    cb_->setObjectName(QStringLiteral("Cb"));
-    QAction* cbAction = tbLib_->addWidget(cb_);
+    ui_.cb = new QComboBox(ui_.tbLib);
+    ui_.cb->setObjectName(QStringLiteral("Cb"));
+    QAction* cbAction = ui_.tbLib->addWidget(ui_.cb);
     cbAction->setObjectName(QStringLiteral("CbAction"));
     cbAction->setVisible(false);
-    toolActions_.insert(cbAction->objectName(), cbAction);
+    ui_.toolActions.insert(cbAction->objectName(), cbAction);
 
-    addToolButton(tbLib_, QStringLiteral("TlBtExitLib"), QStringLiteral("Закрыть программу"),
+    addToolButton(ui_.tbLib, QStringLiteral("TlBtExitLib"), QStringLiteral("Закрыть программу"),
                   QStyle::SP_DialogCloseButton);
 
-    pb_ = new QProgressBar(tbLib_);
-    pb_->setObjectName(QStringLiteral("Pb"));
-    pb_->setRange(0, 100);
-    pb_->setMaximumWidth(120);
-    QAction* pbAction = tbLib_->addWidget(pb_);
+    ui_.pb = new QProgressBar(ui_.tbLib);
+    ui_.pb->setObjectName(QStringLiteral("Pb"));
+    ui_.pb->setRange(0, 100);
+    ui_.pb->setMaximumWidth(120);
+    QAction* pbAction = ui_.tbLib->addWidget(ui_.pb);
     pbAction->setObjectName(QStringLiteral("PbAction"));
     pbAction->setVisible(false);
-    toolActions_.insert(pbAction->objectName(), pbAction);
-    layout->addWidget(tbLib_);
+    ui_.toolActions.insert(pbAction->objectName(), pbAction);
+    layout->addWidget(ui_.tbLib);
 }
 
 void TFormBook::buildGrid()
 {
-    dbg_ = new QTableView(panCatalog_);
-    dbg_->setObjectName(QStringLiteral("DBG"));
-    model_ = new table::DatasetModel(catalogue_->Ds(), dbg_);
-    model_->setHeaderTitles(catalogue::catalogueColumnTitles());
-    dbg_->setModel(model_);
-    dbg_->setItemDelegate(new GridCellDelegate(dbg_));
-    dbg_->setSelectionMode(QAbstractItemView::SingleSelection);
-    dbg_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    dbg_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    dbg_->verticalHeader()->setDefaultSectionSize(dbg_->fontMetrics().height() + 6);
-    dbg_->verticalHeader()->setVisible(false);
-    dbg_->horizontalHeader()->setHighlightSections(false);
-    dbg_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(dbg_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { pm_->popup(dbg_->viewport()->mapToGlobal(at)); });
+    ui_.dbg = new QTableView(ui_.panCatalog);
+    ui_.dbg->setObjectName(QStringLiteral("DBG"));
+    ui_.model = new table::DatasetModel(catalogue_->Ds(), ui_.dbg);
+    ui_.model->setHeaderTitles(catalogue::catalogueColumnTitles());
+    ui_.dbg->setModel(ui_.model);
+    ui_.dbg->setItemDelegate(new GridCellDelegate(ui_.dbg));
+    ui_.dbg->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui_.dbg->setSelectionBehavior(QAbstractItemView::SelectItems);
+    ui_.dbg->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui_.dbg->verticalHeader()->setDefaultSectionSize(ui_.dbg->fontMetrics().height() + 6);
+    ui_.dbg->verticalHeader()->setVisible(false);
+    ui_.dbg->horizontalHeader()->setHighlightSections(false);
+    ui_.dbg->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_.dbg, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ui_.pm->popup(ui_.dbg->viewport()->mapToGlobal(at)); });
     // The popup's keys work while the grid has the focus.
-    for (QAction* a : pm_->actions()) {
+    for (QAction* a : ui_.pm->actions()) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        dbg_->addAction(a);
+        ui_.dbg->addAction(a);
     }
     connectGridCursor();
 }
 
 void TFormBook::buildBookView()
 {
-    panBook_ = new QWidget(panels_);
-    panBook_->setObjectName(QStringLiteral("PanBook"));
-    auto* layout = new QVBoxLayout(panBook_);
+    ui_.panBook = new QWidget(ui_.panels);
+    ui_.panBook->setObjectName(QStringLiteral("PanBook"));
+    auto* layout = new QVBoxLayout(ui_.panBook);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    tbBook_ = makeToolbar(panBook_, "TbBook");
-    QAction* back = addToolButton(tbBook_, QStringLiteral("TlBtLib"), QStringLiteral("< -  Список книг"),
+    ui_.tbBook = makeToolbar(ui_.panBook, "TbBook");
+    QAction* back = addToolButton(ui_.tbBook, QStringLiteral("TlBtLib"), QStringLiteral("< -  Список книг"),
                                   QStyle::SP_ArrowBack);
     back->setText(QStringLiteral("< -  Список книг"));
-    addToolButton(tbBook_, QStringLiteral("TlBtFont"), QStringLiteral("Шрифт..."), QStyle::SP_FileDialogContentsView);
-    addToolButton(tbBook_, QStringLiteral("TlBtColor"), QStringLiteral("Цвет фона..."), QStyle::SP_DesktopIcon);
-    addToolButton(tbBook_, QStringLiteral("TlBtFind"), QStringLiteral("Поиск..."), QStyle::SP_FileDialogInfoView);
-    addToolButton(tbBook_, QStringLiteral("TlBtSetMark"), QStringLiteral("Поместить закладку"), QStyle::SP_DialogSaveButton);
-    addToolButton(tbBook_, QStringLiteral("TlBtGotoMark"), QStringLiteral("Перейти к закладке"), QStyle::SP_ArrowForward);
-    addToolButton(tbBook_, QStringLiteral("ButCopyClip"), QStringLiteral("Копировать в буфер"), QStyle::SP_FileIcon);
-    cbPage_ = new QComboBox(tbBook_);
-    cbPage_->setObjectName(QStringLiteral("CbPage"));
-    QAction* pageAction = tbBook_->addWidget(cbPage_);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtFont"), QStringLiteral("Шрифт..."), QStyle::SP_FileDialogContentsView);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtColor"), QStringLiteral("Цвет фона..."), QStyle::SP_DesktopIcon);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtFind"), QStringLiteral("Поиск..."), QStyle::SP_FileDialogInfoView);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtSetMark"), QStringLiteral("Поместить закладку"), QStyle::SP_DialogSaveButton);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtGotoMark"), QStringLiteral("Перейти к закладке"), QStyle::SP_ArrowForward);
+    addToolButton(ui_.tbBook, QStringLiteral("ButCopyClip"), QStringLiteral("Копировать в буфер"), QStyle::SP_FileIcon);
+    ui_.cbPage = new QComboBox(ui_.tbBook);
+    ui_.cbPage->setObjectName(QStringLiteral("CbPage"));
+    QAction* pageAction = ui_.tbBook->addWidget(ui_.cbPage);
     pageAction->setObjectName(QStringLiteral("CbPageAction"));
     pageAction->setVisible(false);
-    toolActions_.insert(pageAction->objectName(), pageAction);
-    addToolButton(tbBook_, QStringLiteral("TlBtClose"), QStringLiteral("Закрыть книгу в данном месте"),
+    ui_.toolActions.insert(pageAction->objectName(), pageAction);
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtClose"), QStringLiteral("Закрыть книгу в данном месте"),
                   QStyle::SP_MediaPause, 1);
-    addToolButton(tbBook_, QStringLiteral("TlBtFin"), QStringLiteral("Закрыть книгу в конце"),
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtFin"), QStringLiteral("Закрыть книгу в конце"),
                   QStyle::SP_MediaStop, 2);
-    addToolButton(tbBook_, QStringLiteral("TlBtExitBook"), QStringLiteral("Закрыть программу"),
+    addToolButton(ui_.tbBook, QStringLiteral("TlBtExitBook"), QStringLiteral("Закрыть программу"),
                   QStyle::SP_DialogCloseButton);
-    layout->addWidget(tbBook_);
+    layout->addWidget(ui_.tbBook);
 
-    auto* host = new QWidget(panBook_);
+    auto* host = new QWidget(ui_.panBook);
     host->setObjectName(QStringLiteral("BookViews"));
-    bookViewsLayout_ = new QVBoxLayout(host);
-    bookViewsLayout_->setContentsMargins(0, 0, 0, 0);
+    ui_.bookViewsLayout = new QVBoxLayout(host);
+    ui_.bookViewsLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(host, 1);
-    panels_->addWidget(panBook_);
+    ui_.panels->addWidget(ui_.panBook);
 }
 
 void TFormBook::placeReadingViews()
 {
     reader::ReadingViews& views = readerCommands_->views();
-    bookViewsLayout_->addWidget(&views);
+    ui_.bookViewsLayout->addWidget(&views);
     for (QWidget* owner : {static_cast<QWidget*>(&views.fastView()), static_cast<QWidget*>(&views.richView())}) {
         owner->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(owner, &QWidget::customContextMenuRequested, this,
-                [this, owner](const QPoint& at) { pme_->popup(owner->mapToGlobal(at)); });
-        for (QAction* a : pme_->actions()) {
+                [this, owner](const QPoint& at) { ui_.pme->popup(owner->mapToGlobal(at)); });
+        for (QAction* a : ui_.pme->actions()) {
             a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
             owner->addAction(a);
         }
@@ -209,31 +209,31 @@ void TFormBook::buildStatusBar()
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         sb->addWidget(panel);
-        sb_.append(panel);
+        ui_.sb.append(panel);
     }
-    sb_[0]->setText(QStringLiteral("В каталоге:"));
-    sb_[2]->setText(QStringLiteral("Открыта книга:"));
+    ui_.sb[0]->setText(QStringLiteral("В каталоге:"));
+    ui_.sb[2]->setText(QStringLiteral("Открыта книга:"));
 }
 
 void TFormBook::buildTimers()
 {
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(500);
-    connect(timer1_, &QTimer::timeout, this, [this] {
+    ui_.timer1 = new QTimer(this);
+    ui_.timer1->setObjectName(QStringLiteral("Timer1"));
+    ui_.timer1->setInterval(500);
+    connect(ui_.timer1, &QTimer::timeout, this, [this] {
         titleClickGuard_ = false;
-        timer1_->stop();
+        ui_.timer1->stop();
     });
-    timer1_->setSingleShot(true);
-    tim_ = new QTimer(this);
-    tim_->setObjectName(QStringLiteral("Tim"));
-    tim_->setInterval(60 * 1000);
+    ui_.timer1->setSingleShot(true);
+    ui_.tim = new QTimer(this);
+    ui_.tim->setObjectName(QStringLiteral("Tim"));
+    ui_.tim->setInterval(60 * 1000);
 }
 
 void TFormBook::armTitleClickGuard()
 {
     titleClickGuard_ = true;
-    timer1_->start();
+    ui_.timer1->start();
 }
 
 } // namespace folianto::app

@@ -62,7 +62,7 @@ bool TFormBook::FormCreate(const StartupArguments& args)
         UpdateViewState();
         startupOk_ = true;
 
-        cbPage_->setCurrentIndex(cbPage_->count() > 0 ? 0 : -1);
+        ui_.cbPage->setCurrentIndex(ui_.cbPage->count() > 0 ? 0 : -1);
         catalogue_->setRowEventsOn(true);
         catalogue_->ShowRowPosition();
         setAcceptDrops(true);
