@@ -52,7 +52,7 @@ bool CursorView::less(const Row* a, const Row* b) const
 // most comparisons touch neither the row nor its text: nulls, then the first eight bytes of
 // the collation key (or the number), then the whole key. Rows alike in all that are decided
 // by the other fields and the storage order, as in less().
-void CursorView::sortRows()
+void CursorView::sortRows(std::vector<Row*>& rows) const
 {
     struct Entry {
         quint64 prefix;
@@ -64,10 +64,10 @@ void CursorView::sortRows()
     const bool text = isTextType(first.type);
     std::vector<QByteArray> keys;
     std::vector<Entry> entries;
-    entries.reserve(rows_.size());
+    entries.reserve(rows.size());
     if (text)
-        keys.reserve(rows_.size());
-    for (Row* row : rows_) {
+        keys.reserve(rows.size());
+    for (Row* row : rows) {
         const QVariant& v = row->values[size_t(first.field)];
         Entry e{0, 0, v.isValid(), row};
         if (e.hasValue && text) {
@@ -105,39 +105,46 @@ void CursorView::sortRows()
         return c != 0 ? c < 0 : a.row->seq < b.row->seq;
     });
     for (size_t i = 0; i < entries.size(); ++i)
-        rows_[i] = entries[i].row;
+        rows[i] = entries[i].row;
 }
 
 void CursorView::rebuild(const RowStore& store)
 {
-    rows_.clear();
-    rows_.reserve(store.rows().size());
-    for (const auto& r : store.rows())
-        if (accepts(r.get()))
-            rows_.push_back(r.get());
+    std::vector<Row*> rows;
+    rows.reserve(size_t(store.size()));
+    store.rows().forEach([&](Row* r) {
+        if (accepts(r))
+            rows.push_back(r);
+    });
     if (!keys_.empty())
-        sortRows();
+        sortRows(rows);
+    rows_.assign(rows);
 }
 
 int CursorView::indexOf(const Row* row) const
 {
-    auto it = std::find(rows_.begin(), rows_.end(), row);
-    return it == rows_.end() ? -1 : int(it - rows_.begin());
+    const int p = insertionPoint(row);
+    return p < size() && rows_.at(p) == row ? p : -1;
+}
+
+int CursorView::indexBefore(const Row* row, const Row& before) const
+{
+    // The row itself is compared as it was, so the search runs over the order it was placed in.
+    const int p = rows_.lowerBound([&](const Row* r) { return less(r == row ? &before : r, &before); });
+    return p < size() && rows_.at(p) == row ? p : -1;
 }
 
 int CursorView::insertionPoint(const Row* row) const
 {
-    auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
-                               [this](const Row* a, const Row* b) { return less(a, b); });
-    return int(it - rows_.begin());
+    return rows_.lowerBound([&](const Row* r) { return less(r, row); });
 }
 
 bool CursorView::inPlace(int i) const
 {
-    const Row* row = rows_[size_t(i)];
-    if (i > 0 && !less(rows_[size_t(i - 1)], row))
+    const Row* row = rows_.at(i);
+    if (i > 0 && !less(rows_.at(i - 1), row))
         return false;
-    if (i + 1 < size() && !less(row, rows_[size_t(i + 1)]))
+    if (i + 1 < size() && !less(row, rows_.at(i + 1)))
         return false;
     return true;
 }

@@ -283,9 +283,9 @@ struct Dataset::Impl : RowObserver {
         }
         fireDataChanged();
     }
-    void rowChanged(Row* row) override
+    void rowChanged(Row* row, const Row& before) override
     {
-        const int p = view.indexOf(row);
+        const int p = view.indexBefore(row, before);
         const bool keep = view.accepts(row);
         if (p >= 0 && keep && view.inPlace(p)) {
             tell([p](DatasetListener* l) { l->rowChanged(p); });
@@ -477,9 +477,8 @@ void Dataset::saveToFile(const QString& path) const
 {
     d->requireActive();
     std::vector<const std::vector<QVariant>*> rows;
-    rows.reserve(d->store->rows().size());
-    for (const auto& r : d->store->rows())
-        rows.push_back(&r->values);
+    rows.reserve(size_t(d->store->size()));
+    d->store->rows().forEach([&](const Row* r) { rows.push_back(&r->values); });
     const bool xml = QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
     if (!xml) {
         writeFileAtomically(path, encodeBon(d->defs, rows));
@@ -750,32 +749,26 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
             return false; // a value the field cannot hold matches no row
         }
     }
-    const auto& rows = d->view.rows();
     QVariant calculated;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const Row* row = rows[i];
+    const int found = d->view.rows().findIf([&](int, const Row* row) {
         if (def.calculated)
             calculated = d->calcValuesFor(row)[size_t(n)];
         const QVariant& v = def.calculated ? calculated : row->values[size_t(n)];
-        bool hit;
         if (text) {
-            if (!v.isValid()) {
-                hit = keyText.isEmpty();
-            } else {
-                const QString& s = *static_cast<const QString*>(v.constData());
-                hit = opts.partialKey ? textStartsWith(s, keyText, opts.caseInsensitive)
-                                      : textEquals(s, keyText, opts.caseInsensitive);
-            }
-        } else {
-            hit = (!v.isValid() && !key.isValid())
-                  || (v.isValid() && key.isValid() && compareValues(v, key, def.type) == 0);
+            if (!v.isValid())
+                return keyText.isEmpty();
+            const QString& s = *static_cast<const QString*>(v.constData());
+            return opts.partialKey ? textStartsWith(s, keyText, opts.caseInsensitive)
+                                   : textEquals(s, keyText, opts.caseInsensitive);
         }
-        if (hit) {
-            d->moveTo(int(i));
-            d->bofFlag = d->eofFlag = false;
-            d->moved();
-            return true;
-        }
+        return (!v.isValid() && !key.isValid())
+               || (v.isValid() && key.isValid() && compareValues(v, key, def.type) == 0);
+    });
+    if (found >= 0) {
+        d->moveTo(found);
+        d->bofFlag = d->eofFlag = false;
+        d->moved();
+        return true;
     }
     return false;
 }

@@ -4,43 +4,75 @@
 
 namespace folianto::table {
 
+namespace {
+
+constexpr qint64 kSeqGap = qint64(1) << 24;
+
+} // namespace
+
 RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)) {}
+
+RowStore::~RowStore()
+{
+    deleteAll();
+}
+
+void RowStore::deleteAll()
+{
+    order_.forEach([](Row* r) { delete r; });
+    order_.clear();
+    byId_.clear();
+}
 
 int RowStore::storageIndex(const Row* row) const
 {
-    auto it = std::lower_bound(rows_.begin(), rows_.end(), row->seq,
-                               [](const std::unique_ptr<Row>& r, qint64 seq) { return r->seq < seq; });
-    return (it != rows_.end() && it->get() == row) ? int(it - rows_.begin()) : -1;
+    const qint64 seq = row->seq;
+    const int at = order_.lowerBound([seq](const Row* r) { return r->seq < seq; });
+    return (at < order_.size() && order_.at(at) == row) ? at : -1;
+}
+
+void RowStore::renumber()
+{
+    qint64 seq = 0;
+    order_.forEach([&seq](Row* r) {
+        r->seq = seq;
+        seq += kSeqGap;
+    });
 }
 
 Row* RowStore::add(RowValuesVector values, const Row* before)
 {
-    auto row = std::make_unique<Row>();
+    auto* row = new Row;
     row->id = nextId_++;
     row->values = std::move(values);
-    row->values.resize(defs_.size());
-    Row* raw = row.get();
+    row->values.resize(size_t(defs_.size()));
     const int at = before ? storageIndex(before) : -1;
     if (at < 0) {
-        row->seq = rows_.empty() ? 0 : rows_.back()->seq + 1;
-        rows_.push_back(std::move(row));
+        row->seq = order_.empty() ? 0 : order_.back()->seq + kSeqGap;
+        order_.push_back(row);
     } else {
-        rows_.insert(rows_.begin() + at, std::move(row));
-        for (size_t i = 0; i < rows_.size(); ++i)
-            rows_[i]->seq = qint64(i);
+        const qint64 next = order_.at(at)->seq;
+        qint64 prev = at > 0 ? order_.at(at - 1)->seq : next - 2 * kSeqGap;
+        if (next - prev < 2) {
+            renumber();
+            prev = at > 0 ? order_.at(at - 1)->seq : order_.at(at)->seq - 2 * kSeqGap;
+        }
+        row->seq = prev + (order_.at(at)->seq - prev) / 2;
+        order_.insert(at, row);
     }
-    byId_.insert(raw->id, raw);
+    byId_.insert(row->id, row);
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
-        o->rowAdded(raw);
-    return raw;
+        o->rowAdded(row);
+    return row;
 }
 
 void RowStore::update(Row* row, RowValuesVector values)
 {
+    values.resize(size_t(defs_.size()));
+    Row before{row->id, row->seq, std::move(row->values)};
     row->values = std::move(values);
-    row->values.resize(defs_.size());
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
-        o->rowChanged(row);
+        o->rowChanged(row, before);
 }
 
 void RowStore::remove(Row* row)
@@ -51,24 +83,26 @@ void RowStore::remove(Row* row)
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowRemoving(row);
     byId_.remove(row->id);
-    rows_.erase(rows_.begin() + at);
+    order_.erase(at);
+    delete row;
 }
 
 void RowStore::replaceAll(std::vector<RowValuesVector> rows)
 {
-    rows_.clear();
-    byId_.clear();
-    rows_.reserve(rows.size());
+    deleteAll();
+    std::vector<Row*> fresh;
+    fresh.reserve(rows.size());
     byId_.reserve(qsizetype(rows.size()));
     for (auto& values : rows) {
-        auto row = std::make_unique<Row>();
+        auto* row = new Row;
         row->id = nextId_++;
-        row->seq = qint64(rows_.size());
+        row->seq = qint64(fresh.size()) * kSeqGap;
         row->values = std::move(values);
-        row->values.resize(defs_.size());
-        byId_.insert(row->id, row.get());
-        rows_.push_back(std::move(row));
+        row->values.resize(size_t(defs_.size()));
+        byId_.insert(row->id, row);
+        fresh.push_back(row);
     }
+    order_.assign(fresh);
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowsReset();
 }

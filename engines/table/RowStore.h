@@ -3,6 +3,7 @@
 // addresses; every cursor watching the store hears of each added, changed or removed row.
 
 #include "engines/table/FieldDef.h"
+#include "engines/table/RowSequence.h"
 
 #include <QHash>
 #include <QVariant>
@@ -15,7 +16,7 @@ using RowValuesVector = std::vector<QVariant>;
 
 struct Row {
     qint64 id = 0;   // identity for bookmarks; never reused within a store
-    qint64 seq = 0;  // storage order; renumbered on insertion, never reordered
+    qint64 seq = 0;  // storage order: increasing, with gaps so an insertion rarely renumbers
     RowValuesVector values; // one slot per field (calculated slots stay null)
 };
 
@@ -23,7 +24,8 @@ class RowObserver {
 public:
     virtual ~RowObserver() = default;
     virtual void rowAdded(Row* row) = 0;
-    virtual void rowChanged(Row* row) = 0;   // values already replaced
+    // Values already replaced; `before` holds the row as it was (same id and seq).
+    virtual void rowChanged(Row* row, const Row& before) = 0;
     virtual void rowRemoving(Row* row) = 0;  // still in the store
     virtual void rowsReset() = 0;            // all rows replaced
 };
@@ -31,10 +33,11 @@ public:
 class RowStore {
 public:
     explicit RowStore(FieldDefs defs);
+    ~RowStore();
 
     const FieldDefs& defs() const { return defs_; }
-    const std::vector<std::unique_ptr<Row>>& rows() const { return rows_; }
-    int size() const { return int(rows_.size()); }
+    const RowSequence& rows() const { return order_; } // storage order
+    int size() const { return order_.size(); }
     Row* find(qint64 id) const { return byId_.value(id, nullptr); }
 
     // Adds a row before `before` in storage order (at the end when null).
@@ -48,10 +51,12 @@ public:
     void detach(RowObserver* o);
 
 private:
-    int storageIndex(const Row* row) const;
+    int storageIndex(const Row* row) const; // -1 when not stored
+    void renumber();
+    void deleteAll();
 
     FieldDefs defs_;
-    std::vector<std::unique_ptr<Row>> rows_;
+    RowSequence order_;
     QHash<qint64, Row*> byId_;
     qint64 nextId_ = 1;
     std::vector<RowObserver*> observers_;
