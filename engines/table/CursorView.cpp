@@ -2,28 +2,9 @@
 
 #include "engines/table/Collation.h"
 
-#include <QDate>
-
 #include <algorithm>
 
 namespace folianto::table {
-
-namespace {
-
-// Text keys skip the QVariant round trip: they are compared in place.
-int compareKey(const QVariant& a, const QVariant& b, FieldType type)
-{
-    if (isTextType(type)) {
-        const bool an = !a.isValid(), bn = !b.isValid();
-        if (an || bn)
-            return an == bn ? 0 : (an ? -1 : 1);
-        return compareText(*static_cast<const QString*>(a.constData()),
-                           *static_cast<const QString*>(b.constData()));
-    }
-    return compareValues(a, b, type);
-}
-
-} // namespace
 
 void CursorView::setOrder(std::vector<SortKey> keys, bool descending)
 {
@@ -31,11 +12,23 @@ void CursorView::setOrder(std::vector<SortKey> keys, bool descending)
     descending_ = descending;
 }
 
+// Nulls first; texts in the catalogue's collation read in place; numbers and dates by value.
+int CursorView::compareKey(const Row* a, const Row* b, const SortKey& k) const
+{
+    const bool an = format_->isNull(a, k.field), bn = format_->isNull(b, k.field);
+    if (an || bn)
+        return an == bn ? 0 : (an ? -1 : 1);
+    if (isTextType(k.type))
+        return compareText(format_->text(a, k.field), format_->text(b, k.field));
+    const qint32 x = format_->scalar(a, k.field), y = format_->scalar(b, k.field);
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
 int CursorView::compareKeys(const Row* a, const Row* b, size_t from) const
 {
     for (size_t i = from; i < keys_.size(); ++i) {
         const SortKey& k = keys_[i];
-        const int c = compareKey(a->values[size_t(k.field)], b->values[size_t(k.field)], k.type);
+        const int c = compareKey(a, b, k);
         if (c != 0)
             return descending_ ? -c : c;
     }
@@ -68,17 +61,15 @@ void CursorView::sortRows(std::vector<Row*>& rows) const
     if (text)
         keys.reserve(rows.size());
     for (Row* row : rows) {
-        const QVariant& v = row->values[size_t(first.field)];
-        Entry e{0, 0, v.isValid(), row};
+        Entry e{0, 0, !format_->isNull(row, first.field), row};
         if (e.hasValue && text) {
             e.key = quint32(keys.size());
-            keys.push_back(collationKey(*static_cast<const QString*>(v.constData())));
+            keys.push_back(collationKey(format_->text(row, first.field)));
             const QByteArray& k = keys.back();
             for (int i = 0; i < 8; ++i)
                 e.prefix = (e.prefix << 8) | (i < k.size() ? quint8(k[i]) : 0);
         } else if (e.hasValue) {
-            const qint64 n = first.type == FieldType::Date ? v.toDate().toJulianDay() : v.toLongLong();
-            e.prefix = quint64(n) ^ (quint64(1) << 63);
+            e.prefix = quint64(qint64(format_->scalar(row, first.field))) ^ (quint64(1) << 63);
         }
         entries.push_back(e);
     }

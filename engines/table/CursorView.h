@@ -18,6 +18,7 @@ class CursorView {
 public:
     using Accept = std::function<bool(const Row*)>;
 
+    void setFormat(const RowFormat* format) { format_ = format; }
     void setOrder(std::vector<SortKey> keys, bool descending);
     void setAccept(Accept accept) { accept_ = std::move(accept); }
     bool accepts(const Row* row) const { return !accept_ || accept_(row); }
@@ -40,9 +41,11 @@ public:
     bool less(const Row* a, const Row* b) const;
 
 private:
+    int compareKey(const Row* a, const Row* b, const SortKey& k) const;
     int compareKeys(const Row* a, const Row* b, size_t from = 0) const; // descending applied
     void sortRows(std::vector<Row*>& rows) const;
 
+    const RowFormat* format_ = nullptr;
     std::vector<SortKey> keys_;
     bool descending_ = false;
     Accept accept_;

@@ -7,21 +7,46 @@ namespace folianto::table {
 namespace {
 
 constexpr qint64 kSeqGap = qint64(1) << 24;
+constexpr size_t kChunkBytes = size_t(4) << 20;
+
+size_t aligned(size_t n)
+{
+    return (n + 7) & ~size_t(7);
+}
 
 } // namespace
 
-RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)) {}
+RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)), format_(defs_) {}
 
 RowStore::~RowStore()
 {
     deleteAll();
 }
 
+Row* RowStore::find(qint64 id) const
+{
+    if (id < firstId_ || id >= nextId_)
+        return nullptr;
+    return byId_[size_t(id - firstId_)];
+}
+
+void RowStore::release(Row* row)
+{
+    if (!row->pooledData)
+        delete[] row->data;
+    if (!row->pooledRow)
+        delete row;
+}
+
 void RowStore::deleteAll()
 {
-    order_.forEach([](Row* r) { delete r; });
+    order_.forEach([this](Row* r) { release(r); });
     order_.clear();
     byId_.clear();
+    firstId_ = nextId_;
+    rowPool_.clear();
+    dataChunks_.clear();
+    dataNext_ = dataEnd_ = nullptr;
 }
 
 int RowStore::storageIndex(const Row* row) const
@@ -40,12 +65,17 @@ void RowStore::renumber()
     });
 }
 
-Row* RowStore::add(RowValuesVector values, const Row* before)
+char* RowStore::newData(size_t bytes)
+{
+    return new char[std::max<size_t>(bytes, 1)];
+}
+
+Row* RowStore::add(const RowValuesVector& values, const Row* before)
 {
     auto* row = new Row;
     row->id = nextId_++;
-    row->values = std::move(values);
-    row->values.resize(size_t(defs_.size()));
+    row->data = newData(format_.bytesFor(values));
+    format_.pack(values, row->data);
     const int at = before ? storageIndex(before) : -1;
     if (at < 0) {
         row->seq = order_.empty() ? 0 : order_.back()->seq + kSeqGap;
@@ -60,19 +90,23 @@ Row* RowStore::add(RowValuesVector values, const Row* before)
         row->seq = prev + (order_.at(at)->seq - prev) / 2;
         order_.insert(at, row);
     }
-    byId_.insert(row->id, row);
+    byId_.push_back(row);
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowAdded(row);
     return row;
 }
 
-void RowStore::update(Row* row, RowValuesVector values)
+void RowStore::update(Row* row, const RowValuesVector& values)
 {
-    values.resize(size_t(defs_.size()));
-    Row before{row->id, row->seq, std::move(row->values)};
-    row->values = std::move(values);
+    char* fresh = newData(format_.bytesFor(values));
+    format_.pack(values, fresh);
+    Row before = *row;
+    row->data = fresh;
+    row->pooledData = false;
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowChanged(row, before);
+    if (!before.pooledData)
+        delete[] before.data;
 }
 
 void RowStore::remove(Row* row)
@@ -82,29 +116,63 @@ void RowStore::remove(Row* row)
         return;
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowRemoving(row);
-    byId_.remove(row->id);
+    byId_[size_t(row->id - firstId_)] = nullptr;
     order_.erase(at);
-    delete row;
+    release(row);
 }
 
-void RowStore::replaceAll(std::vector<RowValuesVector> rows)
+Row* RowStore::newPooledRow(size_t dataBytes)
+{
+    const size_t n = aligned(dataBytes);
+    if (size_t(dataEnd_ - dataNext_) < n) {
+        const size_t chunk = std::max(n, kChunkBytes);
+        dataChunks_.emplace_back(new char[chunk]);
+        dataNext_ = dataChunks_.back().get();
+        dataEnd_ = dataNext_ + chunk;
+    }
+    Row& row = rowPool_.emplace_back();
+    row.data = dataNext_;
+    row.pooledRow = row.pooledData = true;
+    dataNext_ += n;
+    return &row;
+}
+
+void RowStore::trimPooledData(Row* row, size_t usedBytes)
+{
+    char* end = row->data + aligned(usedBytes);
+    if (end <= dataNext_ && end >= row->data)
+        dataNext_ = end;
+}
+
+void RowStore::adoptAll(std::vector<Row*> rows)
+{
+    // Rows held before are released; the pool they may share with the new ones stays.
+    order_.forEach([this](Row* r) { release(r); });
+    order_.clear();
+    byId_.clear();
+    firstId_ = nextId_;
+    byId_.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        rows[i]->id = nextId_++;
+        rows[i]->seq = qint64(i) * kSeqGap;
+        byId_.push_back(rows[i]);
+    }
+    order_.assign(rows);
+    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+        o->rowsReset();
+}
+
+void RowStore::replaceAll(const std::vector<RowValuesVector>& rows)
 {
     deleteAll();
     std::vector<Row*> fresh;
     fresh.reserve(rows.size());
-    byId_.reserve(qsizetype(rows.size()));
-    for (auto& values : rows) {
-        auto* row = new Row;
-        row->id = nextId_++;
-        row->seq = qint64(fresh.size()) * kSeqGap;
-        row->values = std::move(values);
-        row->values.resize(size_t(defs_.size()));
-        byId_.insert(row->id, row);
+    for (const auto& values : rows) {
+        Row* row = newPooledRow(format_.bytesFor(values));
+        format_.pack(values, row->data);
         fresh.push_back(row);
     }
-    order_.assign(fresh);
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
-        o->rowsReset();
+    adoptAll(std::move(fresh));
 }
 
 void RowStore::attach(RowObserver* o)

@@ -1,8 +1,10 @@
 #include "engines/table/TableData.h"
 
+#include "engines/table/RowStore.h"
 #include "engines/table/TableError.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace folianto::table {
 
@@ -30,6 +32,36 @@ TableData decodeTable(QByteArrayView bytes)
     if (looksLikeBon(bytes))
         return decodeBon(bytes);
     return decodeXml(bytes);
+}
+
+FieldDefs withProgramCalculated(FieldDefs fileDefs, const FieldDefs& programDefs)
+{
+    for (const FieldDef& f : programDefs)
+        if (f.calculated && std::none_of(fileDefs.begin(), fileDefs.end(),
+                                         [&](const FieldDef& g) { return g.name == f.name; }))
+            fileDefs.append(f);
+    return fileDefs;
+}
+
+std::shared_ptr<RowStore> loadTable(QByteArrayView bytes, const FieldDefs& programDefs)
+{
+    if (bytes.isEmpty())
+        throw TableError(QStringLiteral("Файл каталога пуст"));
+    if (looksLikeBon(bytes))
+        return loadBon(bytes, programDefs);
+    TableData data = decodeXml(bytes);
+    auto store = std::make_shared<RowStore>(withProgramCalculated(data.defs, programDefs));
+    store->replaceAll(data.rows);
+    return store;
+}
+
+TableData tableData(const RowStore& store)
+{
+    TableData t;
+    t.defs = store.defs();
+    t.rows.reserve(size_t(store.size()));
+    store.rows().forEach([&](const Row* row) { t.rows.push_back(store.format().values(row)); });
+    return t;
 }
 
 } // namespace folianto::table
