@@ -148,6 +148,7 @@ public:
         return v;
     }
     qsizetype remaining() const { return in_.size() - pos_; }
+    qsizetype position() const { return pos_; }
 
 private:
     void need(quint64 n) const
@@ -230,7 +231,8 @@ QByteArrayView readValue(Reader& r, const FieldDef& def, bool& present, qint32& 
 
 // The rows, decoded straight into the store's blocks: a first walk over a row sizes its block
 // (UTF-8 never takes fewer bytes than UTF-16 units), the second fills it.
-void readRows(Reader& r, quint32 rowCount, const FieldDefs& fileDefs, RowStore& store)
+void readRows(Reader& r, quint32 rowCount, const FieldDefs& fileDefs, RowStore& store,
+              const std::function<void()>& progress)
 {
     const RowFormat& format = store.format();
     const FieldDefs& defs = store.defs();
@@ -274,6 +276,8 @@ void readRows(Reader& r, quint32 rowCount, const FieldDefs& fileDefs, RowStore& 
         }
         store.trimPooledData(row, head + 2 * size_t(end));
         rows.push_back(row);
+        if (progress && n % 4096 == 4095)
+            progress();
     }
     store.adoptAll(std::move(rows));
 }
@@ -333,7 +337,7 @@ QByteArray encodeBon(const TableData& table)
     return encodeBon(store);
 }
 
-std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& programDefs)
+std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& programDefs, const ConsumedFn& consumed)
 {
     if (!looksLikeBon(bytes))
         throw TableError(QStringLiteral("Файл не является каталогом"));
@@ -349,8 +353,18 @@ std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& program
     if (length != quint64(bytes.size() - kHeaderSize))
         throw TableError(damaged());
     const QByteArrayView payload = bytes.sliced(kHeaderSize);
-    if (crc32(payload) != crc)
+    // The whole payload is checked before any row is read, in slices the reader can let go.
+    quint32 sum = crc32(QByteArrayView());
+    constexpr qsizetype kSlice = qsizetype(8) << 20;
+    for (qsizetype at = 0; at < payload.size(); at += kSlice) {
+        sum = crc32(payload.sliced(at, std::min(kSlice, payload.size() - at)), sum);
+        if (consumed)
+            consumed(kHeaderSize + at);
+    }
+    if (sum != crc)
         throw TableError(damaged());
+    if (consumed)
+        consumed(0);
 
     Reader r(payload);
     FieldDefs fileDefs;
@@ -383,7 +397,10 @@ std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& program
     if (rowCount > 0 && (stored == 0 || quint64(rowCount) * quint64(stored) > quint64(r.remaining())))
         throw TableError(damaged());
     auto store = std::make_shared<RowStore>(withProgramCalculated(fileDefs, programDefs));
-    readRows(r, rowCount, fileDefs, *store);
+    std::function<void()> progress;
+    if (consumed)
+        progress = [&] { consumed(kHeaderSize + r.position()); };
+    readRows(r, rowCount, fileDefs, *store, progress);
     if (r.remaining() != 0)
         throw TableError(damaged());
     return store;

@@ -4,6 +4,7 @@
 #include "engines/table/Collation.h"
 #include "engines/table/CursorView.h"
 #include "engines/table/Filter.h"
+#include "engines/table/MappedFile.h"
 #include "engines/table/RowStore.h"
 #include "engines/table/TableData.h"
 #include "engines/table/ValueConvert.h"
@@ -436,7 +437,11 @@ void Dataset::open()
     if (d->fileName.isEmpty())
         throw TableError(QStringLiteral("Не задано имя файла таблицы"));
     // Calculated fields are the program's, not the file's: those defined here are kept.
-    std::shared_ptr<RowStore> store = loadTable(readWholeFile(d->fileName), d->defs);
+    std::shared_ptr<RowStore> store;
+    {
+        MappedFile file(d->fileName);
+        store = loadTable(file.bytes(), d->defs, [&file](qsizetype at) { file.releaseBefore(at); });
+    }
     d->defs = store->defs();
     // Indexes over fields the file does not have cannot stay.
     QList<IndexDef> kept;
@@ -1002,6 +1007,22 @@ QVariant Dataset::valueAt(int viewRow, int field) const
     if (d->defs[field].calculated)
         return d->calcValuesFor(row)[size_t(field)];
     return d->store->format().value(row, field);
+}
+
+CellView Dataset::cellAt(int viewRow, int field) const
+{
+    CellView cell;
+    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size()
+        || d->defs[field].calculated)
+        return cell;
+    const Row* row = d->view.at(viewRow);
+    const RowFormat& format = d->store->format();
+    cell.isNull = format.isNull(row, field);
+    if (format.isText(field))
+        cell.text = format.text(row, field);
+    else
+        cell.number = format.scalar(row, field);
+    return cell;
 }
 
 Bookmark Dataset::bookmarkAt(int viewRow) const

@@ -47,6 +47,13 @@ struct Bookmark {
     bool isValid() const { return rowId >= 0; }
 };
 
+// One stored value of the view read in place, for bulk output.
+struct CellView {
+    bool isNull = true;
+    QStringView text;  // a text field's text; valid until the rows change
+    qint64 number = 0; // a number, a date's day number, a boolean's 0 or 1
+};
+
 struct IndexDef {
     QString name;
     QStringList fields; // from a ";"-separated list
@@ -159,6 +166,9 @@ public:
     // --- the view by position, for data-aware controls (does not move the cursor) -------
     QVariant valueAt(int viewRow, int field) const;  // calculated fields computed for that row
     Bookmark bookmarkAt(int viewRow) const;
+    // The same as valueAt for a stored field, without a QVariant or a copy of the text;
+    // calculated fields and positions outside the view read as null.
+    CellView cellAt(int viewRow, int field) const;
     void addListener(DatasetListener* listener);
     void removeListener(DatasetListener* listener);
 

@@ -43,12 +43,12 @@ FieldDefs withProgramCalculated(FieldDefs fileDefs, const FieldDefs& programDefs
     return fileDefs;
 }
 
-std::shared_ptr<RowStore> loadTable(QByteArrayView bytes, const FieldDefs& programDefs)
+std::shared_ptr<RowStore> loadTable(QByteArrayView bytes, const FieldDefs& programDefs, const ConsumedFn& consumed)
 {
     if (bytes.isEmpty())
         throw TableError(QStringLiteral("Файл каталога пуст"));
     if (looksLikeBon(bytes))
-        return loadBon(bytes, programDefs);
+        return loadBon(bytes, programDefs, consumed);
     TableData data = decodeXml(bytes);
     auto store = std::make_shared<RowStore>(withProgramCalculated(data.defs, programDefs));
     store->replaceAll(data.rows);

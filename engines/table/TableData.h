@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,8 +36,11 @@ TableData decodeTable(QByteArrayView bytes);
 
 // Either form read into a fresh store whose fields are the file's followed by the calculated
 // fields of programDefs that the file lacks. A .bon file is decoded straight into the store.
-std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& programDefs);
-std::shared_ptr<RowStore> loadTable(QByteArrayView bytes, const FieldDefs& programDefs);
+// `consumed`, when given, hears how far the bytes have been read (the bytes before it are not
+// read again).
+using ConsumedFn = std::function<void(qsizetype offset)>;
+std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& programDefs, const ConsumedFn& consumed = {});
+std::shared_ptr<RowStore> loadTable(QByteArrayView bytes, const FieldDefs& programDefs, const ConsumedFn& consumed = {});
 FieldDefs withProgramCalculated(FieldDefs fileDefs, const FieldDefs& programDefs);
 // The stored fields and rows of a store, as values.
 TableData tableData(const RowStore& store);
