@@ -3,6 +3,9 @@
 #include "engines/table/Collation.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 namespace folianto::table {
 
@@ -41,62 +44,116 @@ bool CursorView::less(const Row* a, const Row* b) const
     return c != 0 ? c < 0 : a->seq < b->seq;
 }
 
-// A full sort first orders by a precomputed key of the first field, kept beside the row so
-// most comparisons touch neither the row nor its text: nulls, then the first eight bytes of
-// the collation key (or the number), then the whole key. Rows alike in all that are decided
-// by the other fields and the storage order, as in less().
+namespace {
+
+// Ranks of the distinct texts of one field in collation order (1 = first), one per row (0 for
+// null): each distinct text gets its collation key once, and only those keys are sorted.
+std::vector<quint32> textRanks(const std::vector<Row*>& rows, const RowFormat& format, int field, quint32& top)
+{
+    std::unordered_map<std::u16string_view, quint32> ids;
+    ids.reserve(rows.size());
+    std::vector<std::u16string_view> distinct;
+    std::vector<quint32> idOf(rows.size(), 0);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (format.isNull(rows[i], field))
+            continue;
+        const QStringView t = format.text(rows[i], field);
+        const std::u16string_view v(t.utf16(), size_t(t.size()));
+        const auto [it, added] = ids.try_emplace(v, quint32(distinct.size() + 1));
+        if (added)
+            distinct.push_back(v);
+        idOf[i] = it->second;
+    }
+    struct Key {
+        quint64 prefix; // the first eight bytes, big-endian: most comparisons end here
+        qsizetype at;
+        qsizetype size;
+        quint32 id;
+    };
+    std::vector<char> bytes;
+    qsizetype total = 0;
+    for (const auto& v : distinct)
+        total += collationKeySize(qsizetype(v.size()));
+    bytes.resize(size_t(total));
+    std::vector<Key> keys;
+    keys.reserve(distinct.size());
+    char* out = bytes.data();
+    for (size_t d = 0; d < distinct.size(); ++d) {
+        char* end = writeCollationKey(QStringView(distinct[d].data(), qsizetype(distinct[d].size())), out);
+        Key k{0, out - bytes.data(), end - out, quint32(d + 1)};
+        for (int b = 0; b < 8; ++b)
+            k.prefix = (k.prefix << 8) | (b < k.size ? quint8(out[b]) : 0);
+        keys.push_back(k);
+        out = end;
+    }
+    auto compare = [&](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        const int c = std::memcmp(bytes.data() + a.at, bytes.data() + b.at, size_t(std::min(a.size, b.size)));
+        return c != 0 ? c : (a.size < b.size ? -1 : (a.size > b.size ? 1 : 0));
+    };
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) { return compare(a, b) < 0; });
+    std::vector<quint32> rankOfId(distinct.size() + 1, 0);
+    quint32 rank = 0;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        if (k == 0 || compare(keys[k - 1], keys[k]) != 0)
+            ++rank;
+        rankOfId[keys[k].id] = rank;
+    }
+    top = rank;
+    for (quint32& id : idOf)
+        id = rankOfId[id];
+    return idOf;
+}
+
+} // namespace
+
+// A full sort orders the rows by a number per row standing for the first key (a text's rank
+// among the field's distinct texts, or the value itself), nulls first; rows alike in that are
+// decided by the other fields and the storage order (rows arrive in storage order), as in
+// less().
 void CursorView::sortRows(std::vector<Row*>& rows) const
 {
     struct Entry {
-        quint64 prefix;
-        quint32 key;  // index into keys, for texts
-        bool hasValue;
-        Row* row;
+        quint64 rank;
+        quint32 at; // position in storage order
     };
     const SortKey first = keys_.front();
-    const bool text = isTextType(first.type);
-    std::vector<QByteArray> keys;
-    std::vector<Entry> entries;
-    entries.reserve(rows.size());
-    if (text)
-        keys.reserve(rows.size());
-    for (Row* row : rows) {
-        Entry e{0, 0, !format_->isNull(row, first.field), row};
-        if (e.hasValue && text) {
-            e.key = quint32(keys.size());
-            keys.push_back(collationKey(format_->text(row, first.field)));
-            const QByteArray& k = keys.back();
-            for (int i = 0; i < 8; ++i)
-                e.prefix = (e.prefix << 8) | (i < k.size() ? quint8(k[i]) : 0);
-        } else if (e.hasValue) {
-            e.prefix = quint64(qint64(format_->scalar(row, first.field))) ^ (quint64(1) << 63);
+    std::vector<Entry> entries(rows.size());
+    if (isTextType(first.type)) {
+        quint32 top = 0;
+        const std::vector<quint32> ranks = textRanks(rows, *format_, first.field, top);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const quint32 r = ranks[i];
+            entries[i] = {descending_ ? (r == 0 ? quint64(top) + 1 : quint64(top + 1 - r)) : r, quint32(i)};
         }
-        entries.push_back(e);
+    } else {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            quint64 r;
+            if (format_->isNull(rows[i], first.field)) {
+                r = descending_ ? (quint64(1) << 33) : 0;
+            } else {
+                const quint64 biased = quint32(format_->scalar(rows[i], first.field)) ^ 0x80000000u;
+                r = 1 + (descending_ ? 0xFFFFFFFFu - biased : biased);
+            }
+            entries[i] = {r, quint32(i)};
+        }
     }
-    auto compareFirst = [&](const Entry& a, const Entry& b) {
-        if (a.hasValue != b.hasValue)
-            return a.hasValue ? 1 : -1;
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix ? -1 : 1;
-        if (!a.hasValue || !text)
-            return 0;
-        const QByteArray& ka = keys[a.key];
-        const QByteArray& kb = keys[b.key];
-        if (ka.size() <= 8 && kb.size() <= 8 && ka.size() == kb.size())
-            return 0;
-        const int c = ka.compare(kb);
-        return c < 0 ? -1 : (c > 0 ? 1 : 0);
-    };
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        int c = compareFirst(a, b);
-        if (c == 0)
-            c = compareKeys(a.row, b.row, 1);
-        else if (descending_)
-            c = -c;
-        return c != 0 ? c < 0 : a.row->seq < b.row->seq;
-    });
+    if (keys_.size() == 1) {
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry& a, const Entry& b) { return a.rank != b.rank ? a.rank < b.rank : a.at < b.at; });
+    } else {
+        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+            if (a.rank != b.rank)
+                return a.rank < b.rank;
+            const int c = compareKeys(rows[a.at], rows[b.at], 1);
+            return c != 0 ? c < 0 : a.at < b.at;
+        });
+    }
+    std::vector<Row*> sorted(rows.size());
     for (size_t i = 0; i < entries.size(); ++i)
-        rows[i] = entries[i].row;
+        sorted[i] = rows[entries[i].at];
+    rows.swap(sorted);
 }
 
 void CursorView::rebuild(const RowStore& store)
