@@ -2,6 +2,8 @@
 
 #include "engines/table/Collation.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -50,7 +52,10 @@ namespace {
 // null): each distinct text gets its collation key once, and only those keys are sorted.
 std::vector<quint32> textRanks(const std::vector<Row*>& rows, const RowFormat& format, int field, quint32& top)
 {
-    std::unordered_map<std::u16string_view, quint32> ids;
+    struct Hash {
+        size_t operator()(std::u16string_view v) const { return qHash(QStringView(v.data(), qsizetype(v.size()))); }
+    };
+    std::unordered_map<std::u16string_view, quint32, Hash> ids;
     ids.reserve(rows.size());
     std::vector<std::u16string_view> distinct;
     std::vector<quint32> idOf(rows.size(), 0);

@@ -1009,20 +1009,38 @@ QVariant Dataset::valueAt(int viewRow, int field) const
     return d->store->format().value(row, field);
 }
 
-CellView Dataset::cellAt(int viewRow, int field) const
+namespace {
+
+CellView cellOf(const RowFormat& format, const FieldDefs& defs, const Row* row, int field)
 {
     CellView cell;
-    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size()
-        || d->defs[field].calculated)
+    if (defs[field].calculated)
         return cell;
-    const Row* row = d->view.at(viewRow);
-    const RowFormat& format = d->store->format();
     cell.isNull = format.isNull(row, field);
     if (format.isText(field))
         cell.text = format.text(row, field);
     else
         cell.number = format.scalar(row, field);
     return cell;
+}
+
+} // namespace
+
+CellView Dataset::cellAt(int viewRow, int field) const
+{
+    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size())
+        return {};
+    return cellOf(d->store->format(), d->defs, d->view.at(viewRow), field);
+}
+
+void Dataset::cellsAt(int viewRow, std::vector<CellView>& cells) const
+{
+    cells.assign(size_t(d->defs.size()), CellView());
+    if (!d->active || viewRow < 0 || viewRow >= d->view.size())
+        return;
+    const Row* row = d->view.at(viewRow);
+    for (int f = 0; f < d->defs.size(); ++f)
+        cells[size_t(f)] = cellOf(d->store->format(), d->defs, row, f);
 }
 
 Bookmark Dataset::bookmarkAt(int viewRow) const

@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace folianto::table {
 
@@ -169,6 +170,8 @@ public:
     // The same as valueAt for a stored field, without a QVariant or a copy of the text;
     // calculated fields and positions outside the view read as null.
     CellView cellAt(int viewRow, int field) const;
+    // Every field of one row of the view at once (cells gets one entry per field).
+    void cellsAt(int viewRow, std::vector<CellView>& cells) const;
     void addListener(DatasetListener* listener);
     void removeListener(DatasetListener* listener);
 

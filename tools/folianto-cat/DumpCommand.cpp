@@ -48,11 +48,13 @@ void writeRows(const Dataset& ds, OutBuffer& out)
         out.escaped(ds.fieldDef(fields[i]).name);
     }
     out.put('\n');
+    std::vector<CellView> cells;
     for (int r = 0; r < ds.recordCount(); ++r) {
+        ds.cellsAt(r, cells);
         for (size_t i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 out.put('\t');
-            const CellView cell = ds.cellAt(r, fields[i]);
+            const CellView& cell = cells[size_t(fields[i])];
             if (cell.isNull)
                 continue;
             switch (ds.fieldDef(fields[i]).type) {
