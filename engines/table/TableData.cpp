@@ -16,7 +16,11 @@ void checkFieldDefs(const FieldDefs& defs)
         throw TableError(QStringLiteral("Слишком много полей"));
     QSet<QString> names;
     for (const FieldDef& f : defs) {
-        if (f.name.isEmpty() || names.contains(f.name))
+        // Control characters and what XML cannot hold make no field name.
+        const bool writable = std::all_of(f.name.begin(), f.name.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() < 0xFFFE;
+        });
+        if (f.name.isEmpty() || !writable || names.contains(f.name))
             throw TableError(QStringLiteral("Неверное имя поля \"%1\"").arg(f.name));
         names.insert(f.name);
         const bool sized = f.type == FieldType::String || f.type == FieldType::FixedString;
