@@ -1,9 +1,11 @@
-// The catalogue table at 100,000 rows of Russian titles and authors: open, write back after
-// one posted change, sort by title, a one-value and a like filter, locate by prefix, memory.
+// The catalogue table at 100,000 and 1,000,000 rows of Russian titles and authors: bulk
+// append, open, write back after one posted change, sort by title, a one-value and a like
+// filter, locate by prefix, memory. The argument of each benchmark is the row count.
 
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/AtomicFile.h"
 #include "engines/table/Dataset.h"
+#include "engines/table/RowStore.h"
 #include "engines/table/TableData.h"
 
 #include <QDate>
@@ -16,13 +18,13 @@
 #include <malloc.h>
 #include <unistd.h>
 #include <cstdio>
+#include <map>
 
 using namespace folianto::catalogue;
 using folianto::table::Dataset;
 
 namespace {
 
-constexpr int kRows = 100000;
 
 const QStringList kAdjectives = {
     "Тихий", "Красная", "Белые", "Последний", "Вечная", "Тёмные", "Золотой", "Старая", "Горячий",
@@ -39,45 +41,86 @@ const QStringList kSurnames = {
 const QStringList kInitials = {"Л.Н.", "Ф.М.", "А.П.", "А.С.", "М.Ю.", "И.С.", "Н.В.", "И.А.", "М.А."};
 const QStringList kTopics = {"Классика", "Фантастика", "Детектив", "Поэзия", "История", "Приключения", "Мемуары"};
 
-QString generatedPath()
+// Rows appended one by one and posted, as imports and `folianto-cat load` do.
+void appendRows(Dataset& ds, int count)
+{
+    QRandomGenerator rng(2024);
+    auto pick = [&](const QStringList& l) { return l[int(rng.bounded(l.size()))]; };
+    for (int i = 0; i < count; ++i) {
+        ds.append();
+        ds.setValue(field::BookName, QString(pick(kAdjectives) + u' ' + pick(kNouns) + pick(kTails)));
+        ds.setValue(field::Author, QString(pick(kSurnames) + u' ' + pick(kInitials)));
+        ds.setValue(field::Topic, pick(kTopics));
+        if (rng.bounded(3) == 0) {
+            ds.setValue(field::First, QDate(2000, 1, 1).addDays(rng.bounded(9000)));
+            ds.setValue(field::Last, QDate(2010, 1, 1).addDays(rng.bounded(5000)));
+            ds.setValue(field::Percent, int(rng.bounded(101)));
+            ds.setValue(field::Pos, int(rng.bounded(1000000)));
+        }
+        ds.setValue(field::Size, int(rng.bounded(5000000)));
+        if (rng.bounded(5) == 0)
+            ds.setValue(field::Comment, QStringLiteral("Прочитать ещё раз, подарок от друга"));
+        ds.setValue(field::FileName, QStringLiteral("/home/reader/Книги/%1/книга_%2.txt").arg(pick(kTopics)).arg(i));
+        ds.post();
+    }
+}
+
+QTemporaryDir& workDir()
 {
     static QTemporaryDir dir;
-    static const QString path = [] {
+    return dir;
+}
+
+// A catalogue file of `rows` generated rows, made once per size.
+QString generatedPath(int rows)
+{
+    static std::map<int, QString> made;
+    auto it = made.find(rows);
+    if (it != made.end())
+        return it->second;
+    Dataset ds;
+    ds.setFieldDefs(catalogueFieldDefs());
+    ds.createEmpty();
+    appendRows(ds, rows);
+    const QString p = workDir().filePath(QStringLiteral("bench-%1.bon").arg(rows));
+    ds.saveToFile(p);
+    return made[rows] = p;
+}
+
+int rowsOf(const benchmark::State& state)
+{
+    return int(state.range(0));
+}
+
+void openCatalogue(Dataset& ds, int rows)
+{
+    ds.setFieldDefs(catalogueFieldDefs());
+    ds.setFileName(generatedPath(rows));
+    ds.open();
+}
+
+// Both sizes, each benchmark's own measure (time or memory) per row count.
+void sizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+}
+
+void BM_BulkAppend(benchmark::State& state)
+{
+    const QString out = workDir().filePath(QStringLiteral("appended.bon"));
+    for (auto _ : state) {
         Dataset ds;
         ds.setFieldDefs(catalogueFieldDefs());
         ds.createEmpty();
-        QRandomGenerator rng(2024);
-        auto pick = [&](const QStringList& l) { return l[int(rng.bounded(l.size()))]; };
-        for (int i = 0; i < kRows; ++i) {
-            ds.append();
-            ds.setValue(field::BookName, QString(pick(kAdjectives) + u' ' + pick(kNouns) + pick(kTails)));
-            ds.setValue(field::Author, QString(pick(kSurnames) + u' ' + pick(kInitials)));
-            ds.setValue(field::Topic, pick(kTopics));
-            if (rng.bounded(3) == 0) {
-                ds.setValue(field::First, QDate(2000, 1, 1).addDays(rng.bounded(9000)));
-                ds.setValue(field::Last, QDate(2010, 1, 1).addDays(rng.bounded(5000)));
-                ds.setValue(field::Percent, int(rng.bounded(101)));
-                ds.setValue(field::Pos, int(rng.bounded(1000000)));
-            }
-            ds.setValue(field::Size, int(rng.bounded(5000000)));
-            if (rng.bounded(5) == 0)
-                ds.setValue(field::Comment, QStringLiteral("Прочитать ещё раз, подарок от друга"));
-            ds.setValue(field::FileName, QStringLiteral("/home/reader/Книги/%1/книга_%2.txt").arg(pick(kTopics)).arg(i));
-            ds.post();
-        }
-        const QString p = dir.filePath(QStringLiteral("bench.bon"));
-        ds.saveToFile(p);
-        return p;
-    }();
-    return path;
+        appendRows(ds, rowsOf(state));
+        ds.saveToFile(out);
+        state.PauseTiming();
+        ds.close(); // freeing the rows is not part of the append
+        state.ResumeTiming();
+    }
+    QFile::remove(out);
 }
-
-void openCatalogue(Dataset& ds)
-{
-    ds.setFieldDefs(catalogueFieldDefs());
-    ds.setFileName(generatedPath());
-    ds.open();
-}
+BENCHMARK(BM_BulkAppend)->Apply(sizes)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
 long residentBytes()
 {
@@ -92,60 +135,65 @@ long residentBytes()
 
 void BM_MemoryOfOpenCatalogue(benchmark::State& state)
 {
-    generatedPath();
+    generatedPath(rowsOf(state));
     malloc_trim(0);
     for (auto _ : state) {
         const long rssBefore = residentBytes();
         const size_t heapBefore = mallinfo2().uordblks;
         auto ds = std::make_unique<Dataset>();
-        openCatalogue(*ds);
+        openCatalogue(*ds, rowsOf(state));
         state.counters["rss_MB"] = double(residentBytes() - rssBefore) / (1024.0 * 1024.0);
         state.counters["heap_MB"] = double(mallinfo2().uordblks - heapBefore) / (1024.0 * 1024.0);
         state.counters["rows"] = ds->recordCount();
     }
 }
-BENCHMARK(BM_MemoryOfOpenCatalogue)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryOfOpenCatalogue)->Apply(sizes)->Iterations(1);
 
 void BM_Open(benchmark::State& state)
 {
-    generatedPath();
+    generatedPath(rowsOf(state));
     for (auto _ : state) {
         auto ds = std::make_unique<Dataset>();
-        openCatalogue(*ds);
+        openCatalogue(*ds, rowsOf(state));
         benchmark::DoNotOptimize(ds->recordCount());
         state.PauseTiming();
         ds.reset(); // freeing the rows is not part of opening
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Open)->Apply(sizes);
 
 // The parts of open and write: decoding and encoding the bytes, without the file system.
 void BM_DecodeBon(benchmark::State& state)
 {
-    const QByteArray bytes = folianto::table::readWholeFile(generatedPath());
+    const QByteArray bytes = folianto::table::readWholeFile(generatedPath(rowsOf(state)));
     state.counters["file_MB"] = double(bytes.size()) / (1024.0 * 1024.0);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(folianto::table::decodeBon(bytes).rows.size());
+    for (auto _ : state) {
+        auto store = folianto::table::loadBon(bytes, {});
+        benchmark::DoNotOptimize(store->size());
+        state.PauseTiming();
+        store.reset();
+        state.ResumeTiming();
+    }
 }
-BENCHMARK(BM_DecodeBon)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeBon)->Apply(sizes);
 
 void BM_EncodeBon(benchmark::State& state)
 {
-    const folianto::table::TableData table = folianto::table::decodeBon(folianto::table::readWholeFile(generatedPath()));
+    const auto store = folianto::table::loadBon(folianto::table::readWholeFile(generatedPath(rowsOf(state))), {});
     for (auto _ : state)
-        benchmark::DoNotOptimize(folianto::table::encodeBon(table).size());
+        benchmark::DoNotOptimize(folianto::table::encodeBon(*store).size());
 }
-BENCHMARK(BM_EncodeBon)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeBon)->Apply(sizes);
 
 void BM_WriteAfterOnePost(benchmark::State& state)
 {
     Dataset ds;
-    openCatalogue(ds);
+    openCatalogue(ds, rowsOf(state));
     const QString out = QTemporaryDir().path() + QStringLiteral(".bon");
     int n = 0;
     for (auto _ : state) {
-        ds.setRecNo(kRows / 2);
+        ds.setRecNo(rowsOf(state) / 2);
         ds.edit();
         ds.setValue(field::Percent, ++n % 100);
         ds.post();
@@ -153,12 +201,12 @@ void BM_WriteAfterOnePost(benchmark::State& state)
     }
     QFile::remove(out);
 }
-BENCHMARK(BM_WriteAfterOnePost)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteAfterOnePost)->Apply(sizes);
 
 void BM_SortByTitle(benchmark::State& state)
 {
     Dataset ds;
-    openCatalogue(ds);
+    openCatalogue(ds, rowsOf(state));
     ds.addIndex(field::BookName, field::BookName);
     for (auto _ : state) {
         ds.setIndexName(field::BookName);
@@ -167,12 +215,12 @@ void BM_SortByTitle(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_SortByTitle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByTitle)->Apply(sizes);
 
 void runFilter(benchmark::State& state, const QString& text)
 {
     Dataset ds;
-    openCatalogue(ds);
+    openCatalogue(ds, rowsOf(state));
     ds.setFilterText(text);
     for (auto _ : state) {
         ds.setFiltered(true);
@@ -187,18 +235,18 @@ void BM_FilterOneValue(benchmark::State& state)
 {
     runFilter(state, QStringLiteral("_Author = 'Толстой Л.Н.'"));
 }
-BENCHMARK(BM_FilterOneValue)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterOneValue)->Apply(sizes);
 
 void BM_FilterLike(benchmark::State& state)
 {
     runFilter(state, QStringLiteral("_BookName like '%мир%'"));
 }
-BENCHMARK(BM_FilterLike)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterLike)->Apply(sizes);
 
 void BM_LocateByPrefix(benchmark::State& state)
 {
     Dataset ds;
-    openCatalogue(ds);
+    openCatalogue(ds, rowsOf(state));
     ds.last();
     const QString prefix = ds.asString(field::FileName).chopped(4); // found only at the end
     for (auto _ : state) {
@@ -206,18 +254,18 @@ void BM_LocateByPrefix(benchmark::State& state)
         benchmark::DoNotOptimize(ds.locate(field::FileName, prefix, {true, false}));
     }
 }
-BENCHMARK(BM_LocateByPrefix)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LocateByPrefix)->Apply(sizes);
 
 void BM_LocateTitleByPrefixIgnoringCase(benchmark::State& state)
 {
     Dataset ds;
-    openCatalogue(ds);
+    openCatalogue(ds, rowsOf(state));
     for (auto _ : state) {
         ds.first();
         benchmark::DoNotOptimize(ds.locate(field::BookName, QStringLiteral("НЕТ ТАКОЙ"), {true, true}));
     }
 }
-BENCHMARK(BM_LocateTitleByPrefixIgnoringCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LocateTitleByPrefixIgnoringCase)->Apply(sizes);
 
 } // namespace
 

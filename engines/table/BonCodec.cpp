@@ -8,10 +8,12 @@
 // All numbers little-endian. The file must be exactly header plus payload.
 
 #include "engines/table/Crc32.h"
+#include "engines/table/RowStore.h"
 #include "engines/table/TableData.h"
 #include "engines/table/TableError.h"
 
 #include <QDate>
+#include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -146,6 +148,7 @@ public:
         return v;
     }
     qsizetype remaining() const { return in_.size() - pos_; }
+    qsizetype position() const { return pos_; }
 
 private:
     void need(quint64 n) const
@@ -157,72 +160,126 @@ private:
     qsizetype pos_ = 0;
 };
 
-void writeValue(Writer& w, const FieldDef& def, const QVariant& v)
+// One stored value of a row in the store.
+void writeValue(Writer& w, const RowFormat& format, const Row* row, int field, FieldType type)
 {
-    if (!v.isValid()) {
+    if (format.isNull(row, field)) {
         w.num<quint8>(0);
         return;
     }
     w.num<quint8>(1);
-    switch (def.type) {
+    switch (type) {
     case FieldType::String:
     case FieldType::FixedString:
     case FieldType::Memo:
-        if (v.typeId() == QMetaType::QString)
-            w.text(*static_cast<const QString*>(v.constData()));
-        else
-            w.text(v.toString());
+        w.text(format.text(row, field));
         break;
     case FieldType::Date:
-        w.num<qint64>(v.toDate().toJulianDay());
+        w.num<qint64>(format.scalar(row, field));
         break;
     case FieldType::Int16:
-        w.num<qint16>(qint16(v.toInt()));
+        w.num<qint16>(qint16(format.scalar(row, field)));
         break;
     case FieldType::Int32:
-        w.num<qint32>(qint32(v.toInt()));
+        w.num<qint32>(format.scalar(row, field));
         break;
     case FieldType::Boolean:
-        w.num<quint8>(v.toBool() ? 1 : 0);
+        w.num<quint8>(format.scalar(row, field) != 0 ? 1 : 0);
         break;
     }
 }
 
-QVariant readValue(Reader& r, const FieldDef& def)
+// Walks one stored value: checks its form and returns its text bytes (empty for others).
+// `value` receives the scalar of a number, date or boolean.
+QByteArrayView readValue(Reader& r, const FieldDef& def, bool& present, qint32& value)
 {
-    const quint8 present = r.num<quint8>();
-    if (present == 0)
+    const quint8 flag = r.num<quint8>();
+    present = flag == 1;
+    if (flag == 0)
         return {};
-    if (present != 1)
+    if (flag != 1)
         throw TableError(damaged());
     switch (def.type) {
     case FieldType::String:
     case FieldType::FixedString:
-    case FieldType::Memo: {
-        const quint32 len = r.num<quint32>();
-        QString text = QString::fromUtf8(r.bytes(len));
-        if (def.type != FieldType::Memo && text.size() > def.size)
-            text.truncate(def.size);
-        return text;
-    }
+    case FieldType::Memo:
+        return r.bytes(r.num<quint32>());
     case FieldType::Date: {
-        const QDate d = QDate::fromJulianDay(r.num<qint64>());
+        const qint64 day = r.num<qint64>();
+        const QDate d = QDate::fromJulianDay(day);
         if (!d.isValid() || d.year() < 1 || d.year() > 9999)
             throw TableError(damaged());
-        return d;
+        value = qint32(day);
+        return {};
     }
     case FieldType::Int16:
-        return int(r.num<qint16>());
+        value = r.num<qint16>();
+        return {};
     case FieldType::Int32:
-        return int(r.num<qint32>());
+        value = r.num<qint32>();
+        return {};
     case FieldType::Boolean: {
         const quint8 b = r.num<quint8>();
         if (b > 1)
             throw TableError(damaged());
-        return b == 1;
+        value = b;
+        return {};
     }
     }
     throw TableError(damaged());
+}
+
+// The rows, decoded straight into the store's blocks: a first walk over a row sizes its block
+// (UTF-8 never takes fewer bytes than UTF-16 units), the second fills it.
+void readRows(Reader& r, quint32 rowCount, const FieldDefs& fileDefs, RowStore& store,
+              const std::function<void()>& progress)
+{
+    const RowFormat& format = store.format();
+    const FieldDefs& defs = store.defs();
+    const size_t head = format.headBytes();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    std::vector<Row*> rows;
+    rows.reserve(rowCount);
+    bool present = false;
+    qint32 value = 0;
+    for (quint32 n = 0; n < rowCount; ++n) {
+        Reader walk = r;
+        size_t textBytes = 0;
+        for (const FieldDef& f : fileDefs)
+            if (!f.calculated)
+                textBytes += size_t(readValue(walk, f, present, value).size());
+        Row* row = store.newPooledRow(head + 2 * textBytes);
+        format.startBlock(row->data);
+        char16_t* const texts = RowFormat::texts(row->data, head);
+        quint32 end = 0;
+        for (int i = 0; i < defs.size(); ++i) {
+            if (i >= fileDefs.size() || fileDefs[i].calculated) {
+                format.setNull(row->data, i);
+                continue;
+            }
+            const FieldDef& f = fileDefs[i];
+            const QByteArrayView bytes = readValue(r, f, present, value);
+            if (!present) {
+                format.setNull(row->data, i);
+                if (isTextType(f.type))
+                    format.setTextEnd(row->data, i, end);
+            } else if (isTextType(f.type)) {
+                QChar* const out = reinterpret_cast<QChar*>(texts + end);
+                qsizetype units = utf8.appendToBuffer(out, bytes) - out;
+                if (f.type != FieldType::Memo && units > f.size)
+                    units = f.size;
+                end += quint32(units);
+                format.setTextEnd(row->data, i, end);
+            } else {
+                format.setScalar(row->data, i, value);
+            }
+        }
+        store.trimPooledData(row, head + 2 * size_t(end));
+        rows.push_back(row);
+        if (progress && n % 4096 == 4095)
+            progress();
+    }
+    store.adoptAll(std::move(rows));
 }
 
 } // namespace
@@ -232,11 +289,13 @@ bool looksLikeBon(QByteArrayView bytes)
     return bytes.size() >= qsizetype(sizeof kMagic) && std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0;
 }
 
-QByteArray encodeBon(const FieldDefs& defs, const std::vector<const std::vector<QVariant>*>& rows)
+QByteArray encodeBon(const RowStore& store)
 {
+    const FieldDefs& defs = store.defs();
+    const RowFormat& format = store.format();
     // The header is written last, in place, so the payload is never copied.
     QByteArray file(kHeaderSize, Qt::Uninitialized);
-    file.reserve(kHeaderSize + qsizetype(rows.size()) * 256 + 1024);
+    file.reserve(kHeaderSize + qsizetype(store.size()) * 256 + 1024);
     {
         Writer w(file);
         w.num<quint32>(quint32(defs.size()));
@@ -248,12 +307,12 @@ QByteArray encodeBon(const FieldDefs& defs, const std::vector<const std::vector<
             w.num<quint8>(f.calculated ? 1 : 0);
             w.num<quint32>(quint32(f.size));
         }
-        w.num<quint32>(quint32(rows.size()));
-        const QVariant none;
-        for (const std::vector<QVariant>* row : rows)
+        w.num<quint32>(quint32(store.size()));
+        store.rows().forEach([&](const Row* row) {
             for (int i = 0; i < defs.size(); ++i)
                 if (!defs[i].calculated)
-                    writeValue(w, defs[i], size_t(i) < row->size() ? (*row)[size_t(i)] : none);
+                    writeValue(w, format, row, i, defs[i].type);
+        });
     }
     const QByteArrayView payload = QByteArrayView(file).sliced(kHeaderSize);
     const quint32 crc = crc32(payload);
@@ -273,14 +332,12 @@ QByteArray encodeBon(const FieldDefs& defs, const std::vector<const std::vector<
 
 QByteArray encodeBon(const TableData& table)
 {
-    std::vector<const std::vector<QVariant>*> rows;
-    rows.reserve(table.rows.size());
-    for (const auto& row : table.rows)
-        rows.push_back(&row);
-    return encodeBon(table.defs, rows);
+    RowStore store(table.defs);
+    store.replaceAll(table.rows);
+    return encodeBon(store);
 }
 
-TableData decodeBon(QByteArrayView bytes)
+std::shared_ptr<RowStore> loadBon(QByteArrayView bytes, const FieldDefs& programDefs, const ConsumedFn& consumed)
 {
     if (!looksLikeBon(bytes))
         throw TableError(QStringLiteral("Файл не является каталогом"));
@@ -296,11 +353,21 @@ TableData decodeBon(QByteArrayView bytes)
     if (length != quint64(bytes.size() - kHeaderSize))
         throw TableError(damaged());
     const QByteArrayView payload = bytes.sliced(kHeaderSize);
-    if (crc32(payload) != crc)
+    // The whole payload is checked before any row is read, in slices the reader can let go.
+    quint32 sum = crc32(QByteArrayView());
+    constexpr qsizetype kSlice = qsizetype(8) << 20;
+    for (qsizetype at = 0; at < payload.size(); at += kSlice) {
+        sum = crc32(payload.sliced(at, std::min(kSlice, payload.size() - at)), sum);
+        if (consumed)
+            consumed(kHeaderSize + at);
+    }
+    if (sum != crc)
         throw TableError(damaged());
+    if (consumed)
+        consumed(0);
 
     Reader r(payload);
-    TableData t;
+    FieldDefs fileDefs;
     const quint32 fieldCount = r.num<quint32>();
     if (fieldCount == 0 || fieldCount > 1000)
         throw TableError(damaged());
@@ -318,10 +385,10 @@ TableData decodeBon(QByteArrayView bytes)
             throw TableError(damaged());
         f.size = int(size);
         stored += f.calculated ? 0 : 1;
-        t.defs.append(f);
+        fileDefs.append(f);
     }
     try {
-        checkFieldDefs(t.defs);
+        checkFieldDefs(fileDefs);
     } catch (const TableError&) {
         throw TableError(damaged());
     }
@@ -329,17 +396,19 @@ TableData decodeBon(QByteArrayView bytes)
     // Every stored value takes at least its presence byte.
     if (rowCount > 0 && (stored == 0 || quint64(rowCount) * quint64(stored) > quint64(r.remaining())))
         throw TableError(damaged());
-    t.rows.reserve(rowCount);
-    for (quint32 n = 0; n < rowCount; ++n) {
-        std::vector<QVariant> row(size_t(t.defs.size()));
-        for (int i = 0; i < t.defs.size(); ++i)
-            if (!t.defs[i].calculated)
-                row[size_t(i)] = readValue(r, t.defs[i]);
-        t.rows.push_back(std::move(row));
-    }
+    auto store = std::make_shared<RowStore>(withProgramCalculated(fileDefs, programDefs));
+    std::function<void()> progress;
+    if (consumed)
+        progress = [&] { consumed(kHeaderSize + r.position()); };
+    readRows(r, rowCount, fileDefs, *store, progress);
     if (r.remaining() != 0)
         throw TableError(damaged());
-    return t;
+    return store;
+}
+
+TableData decodeBon(QByteArrayView bytes)
+{
+    return tableData(*loadBon(bytes, {}));
 }
 
 } // namespace folianto::table

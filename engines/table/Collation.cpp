@@ -114,13 +114,10 @@ int compareValues(const QVariant& a, const QVariant& b, FieldType type, bool cas
     return 0;
 }
 
-QByteArray collationKey(QStringView text, bool caseInsensitive)
+char* writeCollationKey(QStringView text, char* out, bool caseInsensitive)
 {
     const Tables& t = tables();
     const std::uint8_t* tie = caseInsensitive ? t.tieFold : t.tieCase;
-    const qsizetype n = text.size();
-    QByteArray key(n * 3 + 2, Qt::Uninitialized);
-    char* out = key.data();
     // First level: two bytes per character, big-endian, never zero; then a zero pair, so a
     // text that is a beginning of another orders first.
     for (const QChar c : text) {
@@ -133,6 +130,13 @@ QByteArray collationKey(QStringView text, bool caseInsensitive)
     // Second level: the tie-break rank of each character, met only when the first levels match.
     for (const QChar c : text)
         *out++ = char(tie[c.unicode()]);
+    return out;
+}
+
+QByteArray collationKey(QStringView text, bool caseInsensitive)
+{
+    QByteArray key(collationKeySize(text.size()), Qt::Uninitialized);
+    writeCollationKey(text, key.data(), caseInsensitive);
     return key;
 }
 

@@ -26,6 +26,9 @@ int compareValues(const QVariant& a, const QVariant& b, FieldType type, bool cas
 // compareText with the same case rule; equal keys exactly when compareText gives 0.
 // Precompute it once per row to sort many texts quickly.
 QByteArray collationKey(QStringView text, bool caseInsensitive = false);
+// The same key written at out (collationKeySize bytes); returns the end.
+constexpr qsizetype collationKeySize(qsizetype textSize) { return textSize * 3 + 2; }
+char* writeCollationKey(QStringView text, char* out, bool caseInsensitive = false);
 
 // The case-folded form of one UTF-16 code unit: equal folds are equal without regard to case.
 char16_t foldCase(char16_t c);

@@ -7,7 +7,12 @@ namespace folianto::table {
 
 std::uint32_t crc32(QByteArrayView bytes)
 {
-    uLong crc = ::crc32(0L, Z_NULL, 0);
+    return crc32(bytes, std::uint32_t(::crc32(0L, Z_NULL, 0)));
+}
+
+std::uint32_t crc32(QByteArrayView bytes, std::uint32_t start)
+{
+    uLong crc = start;
     const auto* p = reinterpret_cast<const Bytef*>(bytes.data());
     // zlib takes lengths as uInt: feed large buffers in slices.
     for (qsizetype left = bytes.size(); left > 0;) {

@@ -18,6 +18,7 @@ class CursorView {
 public:
     using Accept = std::function<bool(const Row*)>;
 
+    void setFormat(const RowFormat* format) { format_ = format; }
     void setOrder(std::vector<SortKey> keys, bool descending);
     void setAccept(Accept accept) { accept_ = std::move(accept); }
     bool accepts(const Row* row) const { return !accept_ || accept_(row); }
@@ -25,25 +26,30 @@ public:
     void rebuild(const RowStore& store);
     void clear() { rows_.clear(); }
 
-    int size() const { return int(rows_.size()); }
-    Row* at(int i) const { return rows_[size_t(i)]; }
-    const std::vector<Row*>& rows() const { return rows_; }
+    int size() const { return rows_.size(); }
+    Row* at(int i) const { return rows_.at(i); }
+    const RowSequence& rows() const { return rows_; }
+    // Positions are found by binary search in the view's order, in O(log n).
     int indexOf(const Row* row) const;
+    // The position the row held before its values changed to what they are now.
+    int indexBefore(const Row* row, const Row& before) const;
     int insertionPoint(const Row* row) const;  // where the row belongs (row not in the view)
     bool inPlace(int i) const;                 // the row at i still sits between its neighbours
-    void insertAt(int i, Row* row) { rows_.insert(rows_.begin() + i, row); }
-    void eraseAt(int i) { rows_.erase(rows_.begin() + i); }
+    void insertAt(int i, Row* row) { rows_.insert(i, row); }
+    void eraseAt(int i) { rows_.erase(i); }
 
     bool less(const Row* a, const Row* b) const;
 
 private:
+    int compareKey(const Row* a, const Row* b, const SortKey& k) const;
     int compareKeys(const Row* a, const Row* b, size_t from = 0) const; // descending applied
-    void sortRows();
+    void sortRows(std::vector<Row*>& rows) const;
 
+    const RowFormat* format_ = nullptr;
     std::vector<SortKey> keys_;
     bool descending_ = false;
     Accept accept_;
-    std::vector<Row*> rows_;
+    RowSequence rows_;
 };
 
 } // namespace folianto::table

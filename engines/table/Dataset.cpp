@@ -4,6 +4,7 @@
 #include "engines/table/Collation.h"
 #include "engines/table/CursorView.h"
 #include "engines/table/Filter.h"
+#include "engines/table/MappedFile.h"
 #include "engines/table/RowStore.h"
 #include "engines/table/TableData.h"
 #include "engines/table/ValueConvert.h"
@@ -32,7 +33,28 @@ struct Dataset::Impl : RowObserver {
         {
             if (d->defs[field].calculated)
                 return d->calcValuesFor(row)[size_t(field)];
-            return row->values[size_t(field)];
+            return d->store->format().value(row, field);
+        }
+        bool isNullInPlace(int field, bool& isNull) const override
+        {
+            if (d->defs[field].calculated)
+                return false;
+            isNull = d->store->format().isNull(row, field);
+            return true;
+        }
+        bool textInPlace(int field, QStringView& text) const override
+        {
+            if (d->defs[field].calculated || !d->store->format().isText(field))
+                return false;
+            text = d->store->format().text(row, field);
+            return true;
+        }
+        bool scalarInPlace(int field, qint64& v) const override
+        {
+            if (d->defs[field].calculated || d->store->format().isText(field))
+                return false;
+            v = d->store->format().scalar(row, field);
+            return true;
         }
     };
 
@@ -80,6 +102,7 @@ struct Dataset::Impl : RowObserver {
         detachStore();
         store = std::move(s);
         store->attach(this);
+        view.setFormat(&store->format());
         defs = store->defs();
         hasCalc = std::any_of(defs.begin(), defs.end(), [](const FieldDef& f) { return f.calculated; });
         calc.assign(size_t(defs.size()), QVariant());
@@ -283,9 +306,9 @@ struct Dataset::Impl : RowObserver {
         }
         fireDataChanged();
     }
-    void rowChanged(Row* row) override
+    void rowChanged(Row* row, const Row& before) override
     {
-        const int p = view.indexOf(row);
+        const int p = view.indexBefore(row, before);
         const bool keep = view.accepts(row);
         if (p >= 0 && keep && view.inPlace(p)) {
             tell([p](DatasetListener* l) { l->rowChanged(p); });
@@ -335,14 +358,13 @@ struct Dataset::Impl : RowObserver {
     }
 
     // --- values --------------------------------------------------------------------------
-    const QVariant& storedValue(int field) const
+    QVariant storedValue(int field) const
     {
-        static const QVariant null;
         if (readOverride)
-            return readOverride->values[size_t(field)];
+            return store->format().value(readOverride, field);
         if (st == DatasetState::Edit || st == DatasetState::Insert)
             return buf[size_t(field)];
-        return cur ? cur->values[size_t(field)] : null;
+        return cur ? store->format().value(cur, field) : QVariant();
     }
     QVariant read(int field) const
     {
@@ -400,6 +422,7 @@ void Dataset::createEmpty()
     d->applyOrder();
     d->applyFilterPredicate();
     d->rebuildView(false);
+    d->fireDataChanged();
     d->fire(d->ev.afterOpen);
     d->moved();
 }
@@ -413,15 +436,13 @@ void Dataset::open()
         return;
     if (d->fileName.isEmpty())
         throw TableError(QStringLiteral("Не задано имя файла таблицы"));
-    TableData data = decodeTable(readWholeFile(d->fileName));
-    // Calculated fields are the program's, not the file's: keep those defined here.
-    for (const FieldDef& f : d->defs)
-        if (f.calculated && std::none_of(data.defs.begin(), data.defs.end(),
-                                         [&](const FieldDef& g) { return g.name == f.name; }))
-            data.defs.append(f);
-    for (auto& row : data.rows)
-        row.resize(size_t(data.defs.size()));
-    d->defs = data.defs;
+    // Calculated fields are the program's, not the file's: those defined here are kept.
+    std::shared_ptr<RowStore> store;
+    {
+        MappedFile file(d->fileName);
+        store = loadTable(file.bytes(), d->defs, [&file](qsizetype at) { file.releaseBefore(at); });
+    }
+    d->defs = store->defs();
     // Indexes over fields the file does not have cannot stay.
     QList<IndexDef> kept;
     for (const IndexDef& idx : d->indexes)
@@ -430,7 +451,6 @@ void Dataset::open()
     d->indexes = kept;
     if (!d->findIndex(d->indexName))
         d->indexName.clear();
-    auto store = std::make_shared<RowStore>(data.defs);
     d->attachStore(store);
     d->active = true;
     d->st = DatasetState::Browse;
@@ -444,9 +464,8 @@ void Dataset::open()
         }
     }
     d->applyFilterPredicate();
-    d->quiet = true;
-    store->replaceAll(std::move(data.rows)); // rebuilds the view through rowsReset
-    d->quiet = false;
+    d->rebuildView(false);
+    d->fireDataChanged();
     d->fire(d->ev.afterOpen);
     d->moved();
 }
@@ -476,21 +495,8 @@ void Dataset::close()
 void Dataset::saveToFile(const QString& path) const
 {
     d->requireActive();
-    std::vector<const std::vector<QVariant>*> rows;
-    rows.reserve(d->store->rows().size());
-    for (const auto& r : d->store->rows())
-        rows.push_back(&r->values);
     const bool xml = QFileInfo(path).suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
-    if (!xml) {
-        writeFileAtomically(path, encodeBon(d->defs, rows));
-        return;
-    }
-    TableData data;
-    data.defs = d->defs;
-    data.rows.reserve(rows.size());
-    for (const auto* values : rows)
-        data.rows.push_back(*values);
-    writeFileAtomically(path, encodeXml(data));
+    writeFileAtomically(path, xml ? encodeXml(tableData(*d->store)) : encodeBon(*d->store));
 }
 
 void Dataset::emptyTable()
@@ -598,7 +604,7 @@ void Dataset::edit()
         return;
     if (!d->cur)
         throw TableError(QStringLiteral("Нет текущей записи"));
-    d->buf = d->cur->values;
+    d->buf = d->store->format().values(d->cur);
     d->editRow = d->cur;
     d->st = DatasetState::Edit;
 }
@@ -614,13 +620,13 @@ void Dataset::post()
         Row* row = d->editRow;
         d->st = DatasetState::Browse;
         d->editRow = nullptr;
-        d->store->update(row, std::move(d->buf));
+        d->store->update(row, d->buf);
     } else {
         const Row* before = d->insertBefore;
         d->st = DatasetState::Browse;
         d->insertBefore = d->beforeInsert = nullptr;
         d->quiet = true;
-        Row* row = d->store->add(std::move(d->buf), before);
+        Row* row = d->store->add(d->buf, before);
         d->quiet = false;
         const int p = d->view.indexOf(row);
         if (p >= 0) {
@@ -716,7 +722,14 @@ void Dataset::setValue(int field, const QVariant& v)
     }
     if (d->st != DatasetState::Edit && d->st != DatasetState::Insert)
         throw TableError(QStringLiteral("Запись не редактируется"));
-    d->buf[size_t(field)] = toFieldValue(def, v);
+    QVariant stored = toFieldValue(def, v);
+    // Rows keep a date as a 32-bit day number: beyond a few million years it cannot be held.
+    if (def.type == FieldType::Date && stored.isValid()) {
+        const qint64 day = stored.toDate().toJulianDay();
+        if (day != qint64(qint32(day)))
+            throw TableError(QStringLiteral("Дата вне допустимого диапазона: %1").arg(valueText(stored)));
+    }
+    d->buf[size_t(field)] = std::move(stored);
 }
 
 void Dataset::setValue(const QString& field, const QVariant& v) { setValue(fieldIndex(field), v); }
@@ -750,32 +763,31 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
             return false; // a value the field cannot hold matches no row
         }
     }
-    const auto& rows = d->view.rows();
-    QVariant calculated;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const Row* row = rows[i];
-        if (def.calculated)
-            calculated = d->calcValuesFor(row)[size_t(n)];
-        const QVariant& v = def.calculated ? calculated : row->values[size_t(n)];
-        bool hit;
+    const RowFormat& format = d->store->format();
+    const int found = d->view.rows().findIf([&](int, const Row* row) {
+        if (text && !def.calculated) {
+            if (format.isNull(row, n))
+                return keyText.isEmpty();
+            const QStringView s = format.text(row, n);
+            return opts.partialKey ? textStartsWith(s, keyText, opts.caseInsensitive)
+                                   : textEquals(s, keyText, opts.caseInsensitive);
+        }
+        const QVariant v = def.calculated ? d->calcValuesFor(row)[size_t(n)] : format.value(row, n);
         if (text) {
-            if (!v.isValid()) {
-                hit = keyText.isEmpty();
-            } else {
-                const QString& s = *static_cast<const QString*>(v.constData());
-                hit = opts.partialKey ? textStartsWith(s, keyText, opts.caseInsensitive)
-                                      : textEquals(s, keyText, opts.caseInsensitive);
-            }
-        } else {
-            hit = (!v.isValid() && !key.isValid())
-                  || (v.isValid() && key.isValid() && compareValues(v, key, def.type) == 0);
+            if (!v.isValid())
+                return keyText.isEmpty();
+            const QString s = v.toString();
+            return opts.partialKey ? textStartsWith(s, keyText, opts.caseInsensitive)
+                                   : textEquals(s, keyText, opts.caseInsensitive);
         }
-        if (hit) {
-            d->moveTo(int(i));
-            d->bofFlag = d->eofFlag = false;
-            d->moved();
-            return true;
-        }
+        return (!v.isValid() && !key.isValid())
+               || (v.isValid() && key.isValid() && compareValues(v, key, def.type) == 0);
+    });
+    if (found >= 0) {
+        d->moveTo(found);
+        d->bofFlag = d->eofFlag = false;
+        d->moved();
+        return true;
     }
     return false;
 }
@@ -994,7 +1006,41 @@ QVariant Dataset::valueAt(int viewRow, int field) const
         return d->read(field);
     if (d->defs[field].calculated)
         return d->calcValuesFor(row)[size_t(field)];
-    return row->values[size_t(field)];
+    return d->store->format().value(row, field);
+}
+
+namespace {
+
+CellView cellOf(const RowFormat& format, const FieldDefs& defs, const Row* row, int field)
+{
+    CellView cell;
+    if (defs[field].calculated)
+        return cell;
+    cell.isNull = format.isNull(row, field);
+    if (format.isText(field))
+        cell.text = format.text(row, field);
+    else
+        cell.number = format.scalar(row, field);
+    return cell;
+}
+
+} // namespace
+
+CellView Dataset::cellAt(int viewRow, int field) const
+{
+    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size())
+        return {};
+    return cellOf(d->store->format(), d->defs, d->view.at(viewRow), field);
+}
+
+void Dataset::cellsAt(int viewRow, std::vector<CellView>& cells) const
+{
+    cells.assign(size_t(d->defs.size()), CellView());
+    if (!d->active || viewRow < 0 || viewRow >= d->view.size())
+        return;
+    const Row* row = d->view.at(viewRow);
+    for (int f = 0; f < d->defs.size(); ++f)
+        cells[size_t(f)] = cellOf(d->store->format(), d->defs, row, f);
 }
 
 Bookmark Dataset::bookmarkAt(int viewRow) const

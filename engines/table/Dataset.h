@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace folianto::table {
 
@@ -45,6 +46,13 @@ struct LocateOptions {
 struct Bookmark {
     qint64 rowId = -1;
     bool isValid() const { return rowId >= 0; }
+};
+
+// One stored value of the view read in place, for bulk output.
+struct CellView {
+    bool isNull = true;
+    QStringView text;  // a text field's text; valid until the rows change
+    qint64 number = 0; // a number, a date's day number, a boolean's 0 or 1
 };
 
 struct IndexDef {
@@ -159,6 +167,11 @@ public:
     // --- the view by position, for data-aware controls (does not move the cursor) -------
     QVariant valueAt(int viewRow, int field) const;  // calculated fields computed for that row
     Bookmark bookmarkAt(int viewRow) const;
+    // The same as valueAt for a stored field, without a QVariant or a copy of the text;
+    // calculated fields and positions outside the view read as null.
+    CellView cellAt(int viewRow, int field) const;
+    // Every field of one row of the view at once (cells gets one entry per field).
+    void cellsAt(int viewRow, std::vector<CellView>& cells) const;
     void addListener(DatasetListener* listener);
     void removeListener(DatasetListener* listener);
 

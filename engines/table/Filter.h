@@ -5,6 +5,7 @@
 #include "engines/table/TableError.h"
 
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 #include <memory>
 
@@ -15,6 +16,11 @@ class RowValues {
 public:
     virtual ~RowValues() = default;
     virtual QVariant value(int field) const = 0;
+    // Reads without making a QVariant, for rows that hold their values in place. Each returns
+    // false when this row cannot, and the reader then goes through value().
+    virtual bool isNullInPlace(int /*field*/, bool& /*isNull*/) const { return false; }
+    virtual bool textInPlace(int /*field*/, QStringView& /*text*/) const { return false; } // non-null text field
+    virtual bool scalarInPlace(int /*field*/, qint64& /*v*/) const { return false; } // non-null number, day, boolean
 };
 
 class CompiledFilter {

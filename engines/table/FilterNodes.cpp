@@ -64,6 +64,29 @@ bool scalarOf(const QVariant& v, ScalarCompareNode::Kind kind, qint64& out)
     return false;
 }
 
+bool isNullValue(const RowValues& row, int field)
+{
+    bool isNull = false;
+    return row.isNullInPlace(field, isNull) ? isNull : !row.value(field).isValid();
+}
+
+// A non-null text of the row, in place when the row allows; false for null.
+bool readText(const RowValues& row, int field, QStringView& text, QVariant& holder, QString& spare)
+{
+    bool isNull = false;
+    if (row.isNullInPlace(field, isNull)) {
+        if (isNull)
+            return false;
+        if (row.textInPlace(field, text))
+            return true;
+    }
+    holder = row.value(field);
+    if (!holder.isValid())
+        return false;
+    text = textOf(holder, spare);
+    return true;
+}
+
 } // namespace
 
 bool AllOfNode::eval(const RowValues& row) const
@@ -84,16 +107,16 @@ bool AnyOfNode::eval(const RowValues& row) const
 
 bool NullTestNode::eval(const RowValues& row) const
 {
-    return row.value(field_).isValid() != wantNull_;
+    return isNullValue(row, field_) == wantNull_;
 }
 
 bool TextCompareNode::eval(const RowValues& row) const
 {
-    const QVariant v = row.value(field_);
-    if (!v.isValid())
-        return false;
+    QStringView text;
+    QVariant holder;
     QString spare;
-    QStringView text = textOf(v, spare);
+    if (!readText(row, field_, text, holder, spare))
+        return false;
     if (prefix_) {
         if (op_ == CompareOp::Equal || op_ == CompareOp::NotEqual)
             return textStartsWith(text, value_, caseInsensitive_) == (op_ == CompareOp::Equal);
@@ -106,8 +129,15 @@ bool TextCompareNode::eval(const RowValues& row) const
 
 bool ScalarCompareNode::eval(const RowValues& row) const
 {
-    const QVariant v = row.value(field_);
     qint64 x = 0;
+    bool isNull = false;
+    if (row.isNullInPlace(field_, isNull)) {
+        if (isNull)
+            return false;
+        if (row.scalarInPlace(field_, x))
+            return holds(x < value_ ? -1 : (x > value_ ? 1 : 0), op_);
+    }
+    const QVariant v = row.value(field_);
     if (!v.isValid() || !scalarOf(v, kind_, x))
         return false;
     return holds(x < value_ ? -1 : (x > value_ ? 1 : 0), op_);
@@ -115,11 +145,10 @@ bool ScalarCompareNode::eval(const RowValues& row) const
 
 bool LikeNode::eval(const RowValues& row) const
 {
-    const QVariant v = row.value(field_);
-    if (!v.isValid())
-        return false;
+    QStringView text;
+    QVariant holder;
     QString spare;
-    return pattern_.matches(textOf(v, spare));
+    return readText(row, field_, text, holder, spare) && pattern_.matches(text);
 }
 
 } // namespace folianto::table::filter

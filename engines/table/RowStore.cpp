@@ -4,43 +4,109 @@
 
 namespace folianto::table {
 
-RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)) {}
+namespace {
+
+constexpr qint64 kSeqGap = qint64(1) << 24;
+constexpr size_t kChunkBytes = size_t(4) << 20;
+
+size_t aligned(size_t n)
+{
+    return (n + 7) & ~size_t(7);
+}
+
+} // namespace
+
+RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)), format_(defs_) {}
+
+RowStore::~RowStore()
+{
+    deleteAll();
+}
+
+Row* RowStore::find(qint64 id) const
+{
+    if (id < firstId_ || id >= nextId_)
+        return nullptr;
+    return byId_[size_t(id - firstId_)];
+}
+
+void RowStore::release(Row* row)
+{
+    if (!row->pooledData)
+        delete[] row->data;
+    if (!row->pooledRow)
+        delete row;
+}
+
+void RowStore::deleteAll()
+{
+    order_.forEach([this](Row* r) { release(r); });
+    order_.clear();
+    byId_.clear();
+    firstId_ = nextId_;
+    rowPool_.clear();
+    dataChunks_.clear();
+    dataNext_ = dataEnd_ = nullptr;
+}
 
 int RowStore::storageIndex(const Row* row) const
 {
-    auto it = std::lower_bound(rows_.begin(), rows_.end(), row->seq,
-                               [](const std::unique_ptr<Row>& r, qint64 seq) { return r->seq < seq; });
-    return (it != rows_.end() && it->get() == row) ? int(it - rows_.begin()) : -1;
+    const qint64 seq = row->seq;
+    const int at = order_.lowerBound([seq](const Row* r) { return r->seq < seq; });
+    return (at < order_.size() && order_.at(at) == row) ? at : -1;
 }
 
-Row* RowStore::add(RowValuesVector values, const Row* before)
+void RowStore::renumber()
 {
-    auto row = std::make_unique<Row>();
+    qint64 seq = 0;
+    order_.forEach([&seq](Row* r) {
+        r->seq = seq;
+        seq += kSeqGap;
+    });
+}
+
+char* RowStore::newData(size_t bytes)
+{
+    return new char[std::max<size_t>(bytes, 1)];
+}
+
+Row* RowStore::add(const RowValuesVector& values, const Row* before)
+{
+    auto* row = new Row;
     row->id = nextId_++;
-    row->values = std::move(values);
-    row->values.resize(defs_.size());
-    Row* raw = row.get();
+    row->data = newData(format_.bytesFor(values));
+    format_.pack(values, row->data);
     const int at = before ? storageIndex(before) : -1;
     if (at < 0) {
-        row->seq = rows_.empty() ? 0 : rows_.back()->seq + 1;
-        rows_.push_back(std::move(row));
+        row->seq = order_.empty() ? 0 : order_.back()->seq + kSeqGap;
+        order_.push_back(row);
     } else {
-        rows_.insert(rows_.begin() + at, std::move(row));
-        for (size_t i = 0; i < rows_.size(); ++i)
-            rows_[i]->seq = qint64(i);
+        const qint64 next = order_.at(at)->seq;
+        qint64 prev = at > 0 ? order_.at(at - 1)->seq : next - 2 * kSeqGap;
+        if (next - prev < 2) {
+            renumber();
+            prev = at > 0 ? order_.at(at - 1)->seq : order_.at(at)->seq - 2 * kSeqGap;
+        }
+        row->seq = prev + (order_.at(at)->seq - prev) / 2;
+        order_.insert(at, row);
     }
-    byId_.insert(raw->id, raw);
+    byId_.push_back(row);
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
-        o->rowAdded(raw);
-    return raw;
+        o->rowAdded(row);
+    return row;
 }
 
-void RowStore::update(Row* row, RowValuesVector values)
+void RowStore::update(Row* row, const RowValuesVector& values)
 {
-    row->values = std::move(values);
-    row->values.resize(defs_.size());
+    char* fresh = newData(format_.bytesFor(values));
+    format_.pack(values, fresh);
+    Row before = *row;
+    row->data = fresh;
+    row->pooledData = false;
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
-        o->rowChanged(row);
+        o->rowChanged(row, before);
+    if (!before.pooledData)
+        delete[] before.data;
 }
 
 void RowStore::remove(Row* row)
@@ -50,27 +116,63 @@ void RowStore::remove(Row* row)
         return;
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowRemoving(row);
-    byId_.remove(row->id);
-    rows_.erase(rows_.begin() + at);
+    byId_[size_t(row->id - firstId_)] = nullptr;
+    order_.erase(at);
+    release(row);
 }
 
-void RowStore::replaceAll(std::vector<RowValuesVector> rows)
+Row* RowStore::newPooledRow(size_t dataBytes)
 {
-    rows_.clear();
-    byId_.clear();
-    rows_.reserve(rows.size());
-    byId_.reserve(qsizetype(rows.size()));
-    for (auto& values : rows) {
-        auto row = std::make_unique<Row>();
-        row->id = nextId_++;
-        row->seq = qint64(rows_.size());
-        row->values = std::move(values);
-        row->values.resize(defs_.size());
-        byId_.insert(row->id, row.get());
-        rows_.push_back(std::move(row));
+    const size_t n = aligned(dataBytes);
+    if (size_t(dataEnd_ - dataNext_) < n) {
+        const size_t chunk = std::max(n, kChunkBytes);
+        dataChunks_.emplace_back(new char[chunk]);
+        dataNext_ = dataChunks_.back().get();
+        dataEnd_ = dataNext_ + chunk;
     }
+    Row& row = rowPool_.emplace_back();
+    row.data = dataNext_;
+    row.pooledRow = row.pooledData = true;
+    dataNext_ += n;
+    return &row;
+}
+
+void RowStore::trimPooledData(Row* row, size_t usedBytes)
+{
+    char* end = row->data + aligned(usedBytes);
+    if (end <= dataNext_ && end >= row->data)
+        dataNext_ = end;
+}
+
+void RowStore::adoptAll(std::vector<Row*> rows)
+{
+    // Rows held before are released; the pool they may share with the new ones stays.
+    order_.forEach([this](Row* r) { release(r); });
+    order_.clear();
+    byId_.clear();
+    firstId_ = nextId_;
+    byId_.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        rows[i]->id = nextId_++;
+        rows[i]->seq = qint64(i) * kSeqGap;
+        byId_.push_back(rows[i]);
+    }
+    order_.assign(rows);
     for (RowObserver* o : std::vector<RowObserver*>(observers_))
         o->rowsReset();
+}
+
+void RowStore::replaceAll(const std::vector<RowValuesVector>& rows)
+{
+    deleteAll();
+    std::vector<Row*> fresh;
+    fresh.reserve(rows.size());
+    for (const auto& values : rows) {
+        Row* row = newPooledRow(format_.bytesFor(values));
+        format_.pack(values, row->data);
+        fresh.push_back(row);
+    }
+    adoptAll(std::move(fresh));
 }
 
 void RowStore::attach(RowObserver* o)

@@ -1,29 +1,25 @@
 #pragma once
 // The rows of one open table, shared by its main cursor and its clones. Rows live at stable
 // addresses; every cursor watching the store hears of each added, changed or removed row.
+// Rows read from a file are carved out of large blocks; rows posted later are allocated one
+// by one.
 
 #include "engines/table/FieldDef.h"
+#include "engines/table/RowData.h"
+#include "engines/table/RowSequence.h"
 
-#include <QHash>
-#include <QVariant>
+#include <deque>
 #include <memory>
 #include <vector>
 
 namespace folianto::table {
 
-using RowValuesVector = std::vector<QVariant>;
-
-struct Row {
-    qint64 id = 0;   // identity for bookmarks; never reused within a store
-    qint64 seq = 0;  // storage order; renumbered on insertion, never reordered
-    RowValuesVector values; // one slot per field (calculated slots stay null)
-};
-
 class RowObserver {
 public:
     virtual ~RowObserver() = default;
     virtual void rowAdded(Row* row) = 0;
-    virtual void rowChanged(Row* row) = 0;   // values already replaced
+    // Values already replaced; `before` holds the row as it was (same id and seq).
+    virtual void rowChanged(Row* row, const Row& before) = 0;
     virtual void rowRemoving(Row* row) = 0;  // still in the store
     virtual void rowsReset() = 0;            // all rows replaced
 };
@@ -31,30 +27,51 @@ public:
 class RowStore {
 public:
     explicit RowStore(FieldDefs defs);
+    ~RowStore();
+    RowStore(const RowStore&) = delete;
+    RowStore& operator=(const RowStore&) = delete;
 
     const FieldDefs& defs() const { return defs_; }
-    const std::vector<std::unique_ptr<Row>>& rows() const { return rows_; }
-    int size() const { return int(rows_.size()); }
-    Row* find(qint64 id) const { return byId_.value(id, nullptr); }
+    const RowFormat& format() const { return format_; }
+    const RowSequence& rows() const { return order_; } // storage order
+    int size() const { return order_.size(); }
+    Row* find(qint64 id) const;
 
     // Adds a row before `before` in storage order (at the end when null).
-    Row* add(RowValuesVector values, const Row* before = nullptr);
-    void update(Row* row, RowValuesVector values);
+    Row* add(const RowValuesVector& values, const Row* before = nullptr);
+    void update(Row* row, const RowValuesVector& values);
     void remove(Row* row);
-    void replaceAll(std::vector<RowValuesVector> rows);
+    void replaceAll(const std::vector<RowValuesVector>& rows);
     void clear() { replaceAll({}); }
+
+    // Bulk loading: rows made in the pool (their blocks written by the caller, the unused end
+    // of the last block given back), then taken as the store's whole content.
+    Row* newPooledRow(size_t dataBytes);
+    void trimPooledData(Row* row, size_t usedBytes);
+    void adoptAll(std::vector<Row*> rows);
 
     void attach(RowObserver* o);
     void detach(RowObserver* o);
 
 private:
-    int storageIndex(const Row* row) const;
+    int storageIndex(const Row* row) const; // -1 when not stored
+    void renumber();
+    void deleteAll();
+    void release(Row* row);
+    char* newData(size_t bytes);
 
     FieldDefs defs_;
-    std::vector<std::unique_ptr<Row>> rows_;
-    QHash<qint64, Row*> byId_;
+    RowFormat format_;
+    RowSequence order_;
+    std::vector<Row*> byId_; // indexed by id - firstId_
+    qint64 firstId_ = 1;
     qint64 nextId_ = 1;
     std::vector<RowObserver*> observers_;
+
+    std::deque<Row> rowPool_;
+    std::vector<std::unique_ptr<char[]>> dataChunks_;
+    char* dataNext_ = nullptr;
+    char* dataEnd_ = nullptr;
 };
 
 } // namespace folianto::table

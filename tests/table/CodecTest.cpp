@@ -1,7 +1,9 @@
 #include "TableFixture.h"
+#include "engines/table/Crc32.h"
 #include "engines/table/TableData.h"
 #include "support/TempDir.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace folianto::table;
@@ -112,6 +114,63 @@ TEST(Codec, DamagedFilesFailWhole)
                 EXPECT_FALSE(e.message().isEmpty());
             }
         }
+}
+
+// A version 1 file put together byte by byte from its documented layout, as the program has
+// always written it: it opens with every value, and writing it back gives the same bytes.
+QByteArray handMadeVersion1()
+{
+    QByteArray payload;
+    auto num = [&payload](auto v) {
+        const auto le = qToLittleEndian(v);
+        payload.append(reinterpret_cast<const char*>(&le), sizeof le);
+    };
+    auto text = [&](const QByteArray& utf8) {
+        num(quint32(utf8.size()));
+        payload.append(utf8);
+    };
+    auto field = [&](const QByteArray& name, quint8 type, quint8 calculated, quint32 width) {
+        num(quint16(name.size()));
+        payload.append(name);
+        num(type);
+        num(calculated);
+        num(width);
+    };
+    num(quint32(4));
+    field("name", 0, 0, 10); // string
+    field("day", 3, 0, 0);   // date
+    field("n", 4, 0, 0);     // 16-bit integer
+    field("calc", 6, 1, 0);  // calculated boolean: no values in the file
+    num(quint32(2));
+    num(quint8(1)), text(QStringLiteral("Привет").toUtf8()), num(quint8(1)), num(qint64(2451545)), num(quint8(1)), num(qint16(-3));
+    num(quint8(0)), num(quint8(0)), num(quint8(1)), num(qint16(7));
+    QByteArray file("\x89" "FBON\r\n\x1a", 8);
+    auto head = [&file](auto v) {
+        const auto le = qToLittleEndian(v);
+        file.append(reinterpret_cast<const char*>(&le), sizeof le);
+    };
+    head(quint16(1));
+    head(quint16(0));
+    head(quint32(crc32(payload)));
+    head(quint64(payload.size()));
+    return file + payload;
+}
+
+TEST(Codec, AVersion1FileOpensUnchangedAndWritesBackTheSame)
+{
+    TempDir dir;
+    const QByteArray bytes = handMadeVersion1();
+    Dataset ds;
+    ds.setFileName(dir.write(QStringLiteral("old.bon"), bytes));
+    ds.open();
+    EXPECT_EQ(column(ds, QStringLiteral("name")), QStringList({"Привет", ""}));
+    EXPECT_EQ(column(ds, QStringLiteral("day")), QStringList({"01.01.2000", ""}));
+    EXPECT_EQ(column(ds, QStringLiteral("n")), QStringList({"-3", "7"}));
+    ds.next();
+    EXPECT_TRUE(ds.isNull(QStringLiteral("name")));
+    const QString back = dir.file(QStringLiteral("back.bon"));
+    ds.saveToFile(back);
+    EXPECT_EQ(TempDir::read(back), bytes);
 }
 
 TEST(Codec, FutureVersionsAreRefused)

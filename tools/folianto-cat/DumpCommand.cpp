@@ -1,11 +1,14 @@
 #include "Commands.h"
 #include "Console.h"
-#include "TabText.h"
+#include "OutBuffer.h"
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
-#include "engines/table/ValueConvert.h"
 
+#include <vector>
+
+using folianto::table::CellView;
 using folianto::table::Dataset;
+using folianto::table::FieldType;
 using folianto::table::TableError;
 
 namespace {
@@ -32,28 +35,45 @@ void applySort(Dataset& ds, const QString& sort)
     ds.setIndexName(sort);
 }
 
-QString headerLine(const Dataset& ds)
+// The header line and the rows of the view, tab-separated, through one buffer.
+void writeRows(const Dataset& ds, OutBuffer& out)
 {
-    QStringList names;
-    for (const auto& def : ds.fieldDefs())
-        if (!def.calculated)
-            names.append(def.name);
-    return names.join(u'\t') + u'\n';
-}
-
-QString rowLine(const Dataset& ds, int viewRow)
-{
-    QString line;
-    bool firstField = true;
-    for (int f = 0; f < ds.fieldCount(); ++f) {
-        if (ds.fieldDef(f).calculated)
-            continue;
-        if (!firstField)
-            line += u'\t';
-        firstField = false;
-        line += escapeField(folianto::table::valueText(ds.valueAt(viewRow, f)));
+    std::vector<int> fields;
+    for (int f = 0; f < ds.fieldCount(); ++f)
+        if (!ds.fieldDef(f).calculated)
+            fields.push_back(f);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out.put('\t');
+        out.escaped(ds.fieldDef(fields[i]).name);
     }
-    return line + u'\n';
+    out.put('\n');
+    std::vector<CellView> cells;
+    for (int r = 0; r < ds.recordCount(); ++r) {
+        ds.cellsAt(r, cells);
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out.put('\t');
+            const CellView& cell = cells[size_t(fields[i])];
+            if (cell.isNull)
+                continue;
+            switch (ds.fieldDef(fields[i]).type) {
+            case FieldType::Date:
+                out.date(cell.number);
+                break;
+            case FieldType::Int16:
+            case FieldType::Int32:
+                out.number(cell.number);
+                break;
+            case FieldType::Boolean:
+                out.escaped(cell.number != 0 ? u"True" : u"False");
+                break;
+            default:
+                out.escaped(cell.text);
+            }
+        }
+        out.put('\n');
+    }
 }
 
 } // namespace
@@ -90,14 +110,7 @@ int runDump(const QStringList& args)
         printError(QStringLiteral("%1: %2").arg(opt.file, e.message()));
         return 1;
     }
-    QString out = headerLine(ds);
-    for (int r = 0; r < ds.recordCount(); ++r) {
-        out += rowLine(ds, r);
-        if (out.size() > (1 << 16)) {
-            printOut(out);
-            out.clear();
-        }
-    }
-    printOut(out);
+    OutBuffer out(stdout);
+    writeRows(ds, out);
     return 0;
 }
