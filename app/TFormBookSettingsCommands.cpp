@@ -35,6 +35,7 @@ reader::ArchiveRequest TFormBook::archiveRequest() const
     request.password = archivePassword_;
     request.haTimeoutSeconds = settings_.haTimeout;
     request.haProgram = services_.haProgram;
+    request.mainWindow = window();
     return request;
 }
 
