@@ -97,14 +97,15 @@ void BookTextLoader::detectEncodingOnce(const QByteArray& bytes, bool rtf)
     }
 }
 
+// Recoding keeps every byte in its place, so the recoded bytes tell where the file's lines begin.
 void BookTextLoader::showInView(const QByteArray& windowsBytes, bool rtf)
 {
-    if (fastRead_ && !rtf)
-        views_.showFastText(codepage::fromCp1251(windowsBytes));
-    else if (rtf)
+    if (rtf)
         views_.showRichRtf(windowsBytes);
+    else if (fastRead_)
+        views_.showFastText(codepage::fromCp1251(windowsBytes), LineStarts::ofBytes(windowsBytes));
     else
-        views_.showRichText(codepage::fromCp1251(windowsBytes));
+        views_.showRichText(codepage::fromCp1251(windowsBytes), LineStarts::ofBytes(windowsBytes));
 }
 
 bool BookTextLoader::LoadBookText()
