@@ -80,6 +80,7 @@ public:
 private:
     bool isOpenBookRow() const;
     void bindDataAwareControls();
+    void lookUpFile();
     void showLink();
 
     BookCardPage& page_;
