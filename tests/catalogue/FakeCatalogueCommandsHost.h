@@ -12,6 +12,7 @@ class FakeCatalogueCommandsHost : public FakeCatalogueHost, public catalogue::Ca
 public:
     void UpdateViewState() override { FakeCatalogueHost::UpdateViewState(); }
     void closeOpenBook() override { FakeCatalogueHost::closeOpenBook(); }
+    QString defaultAuthor() const override { return FakeCatalogueHost::defaultAuthor(); }
     QString defaultTopic() const override { return FakeCatalogueHost::defaultTopic(); }
     void repaintWindow() override {}
     QWidget* dialogParent() override { return nullptr; }
