@@ -70,6 +70,7 @@ reader::ArchiveRequest TFormBook::Hosts::archiveRequest() const
     request.password = form_.options_->archivePassword();
     request.haTimeoutSeconds = form_.settings_.haTimeout;
     request.haProgram = form_.services_.haProgram;
+    request.mainWindow = form_.window();
     return request;
 }
 

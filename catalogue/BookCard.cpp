@@ -119,7 +119,7 @@ void BookCard::showLink()
     page_.setLinkText(ds_.asString(field::FileName));
 }
 
-void BookCard::locateFile()
+void BookCard::lookUpFile()
 {
     CardFileEntries entries;
     if (services_.listEntries)
@@ -133,6 +133,16 @@ void BookCard::locateFile()
         arc->setCurrentIndex(std::clamp(entries.selected, 0, int(entries.items.size()) - 1));
     page_.setFileFound(!entries.found.isEmpty());
     showLink(); // the look-up may have written the found path back
+}
+
+void BookCard::locateFile()
+{
+    // A found path that the look-up writes back is no change of the user's: it must not
+    // clear the reading traces. A link the user chose stays a change, rewritten or not.
+    const bool userKeptLink = ds_.asString(field::FileName) == oldLink_;
+    lookUpFile();
+    if (userKeptLink)
+        oldLink_ = ds_.asString(field::FileName);
 }
 
 void BookCard::updateZipButton()

@@ -85,6 +85,7 @@ public:
 private:
     bool isOpenBookRow() const;
     void bindDataAwareControls();
+    void lookUpFile();
     void showLink();
     void takeFb2Description(const QString& file);
 

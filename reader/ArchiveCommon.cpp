@@ -59,6 +59,7 @@ QString damagedZipMessage(const QString& name) { return QStringLiteral("Ошиб
 QString notUnpackedMessage() { return QStringLiteral("Файл не распаковывается !"); }
 QString haNotStartedMessage() { return QStringLiteral("На-архиватор не запускается!"); }
 QString haTimeoutMessage() { return QStringLiteral("Время для распаковки вышло!"); }
+QString haCompressedMessage() { return QStringLiteral("Файл в HA-архиве сжат: распаковываются только несжатые файлы !"); }
 
 } // namespace detail
 } // namespace folianto::reader

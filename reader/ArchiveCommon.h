@@ -50,5 +50,6 @@ QString damagedZipMessage(const QString& name);
 QString notUnpackedMessage();
 QString haNotStartedMessage();
 QString haTimeoutMessage();
+QString haCompressedMessage();
 
 } // namespace folianto::reader::detail

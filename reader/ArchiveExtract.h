@@ -13,6 +13,8 @@
 #include <functional>
 #include <stdexcept>
 
+class QWidget;
+
 namespace folianto::reader {
 
 // What the extractors take from the settings and the current catalogue row.
@@ -26,6 +28,8 @@ struct ArchiveRequest {
     // Deletes a file that is in the way of an unpacked entry; true when it is gone. Tests may
     // stand in for a file that the system keeps locked.
     std::function<bool(const QString& path)> removeFile;
+    // The program's main window, brought to the front before a message that ends a long wait.
+    QWidget* mainWindow = nullptr;
 };
 
 // A failure that ends the command, with the text for the standard error box.

@@ -2,7 +2,6 @@
 
 #include "engines/archive/HaDirectory.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -34,12 +33,22 @@ bool complete(const QString& target, qint64 size)
     return info.isFile() && info.size() == size;
 }
 
-void bringToFront()
+// The program is likely in the background after a long wait, when no window of it is active:
+// the main window itself is raised.
+void bringToFront(QWidget* window)
 {
-    if (QWidget* window = QApplication::activeWindow()) {
-        window->raise();
-        window->activateWindow();
-    }
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void timedOut(const ArchiveRequest& request)
+{
+    bringToFront(request.mainWindow);
+    tell(haTimeoutMessage());
 }
 
 // Runs the extractor for one entry and waits for the file: one check a second, at most
@@ -81,8 +90,7 @@ QString runExtractor(const QString& archive, const archive::HaEntry& entry, cons
         if (ended) {
             tell(notUnpackedMessage());
         } else {
-            bringToFront();
-            tell(haTimeoutMessage());
+            timedOut(request);
         }
     }
     return result;
@@ -97,9 +105,17 @@ QString ExtractFromHa(const QString& archive, QStringList* list, const ArchiveRe
         return {};
     const auto entries = archive::HaDirectory::readFile(archive);
     const archive::HaEntry* picked = listOrPick(list, entries, request.arc);
-    if (!picked)
+    if (!picked) {
+        // No entry of that number: no file will ever come, which the wait would end in.
+        if (!list && entries)
+            timedOut(request);
         return {};
+    }
     const archive::HaEntry& entry = *picked;
+    if (!entry.stored()) {
+        tell(haCompressedMessage());
+        return {};
+    }
     const Target target = prepareTarget(request, entry.displayName, notUnpackedMessage());
     if (!target.ready)
         return target.result;

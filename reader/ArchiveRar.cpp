@@ -31,9 +31,8 @@ QString ExtractFromRar(const QString& archive, QStringList* list, const ArchiveR
     case archive::RarReader::Result::Done:
         return QFileInfo::exists(target.path) ? target.path : QString();
     case archive::RarReader::Result::Failed:
+    case archive::RarReader::Result::Unreadable: // an encrypted entry, or one gone since the listing
         tell(notUnpackedMessage());
-        return {};
-    case archive::RarReader::Result::Unreadable:
         return {};
     }
     return {};

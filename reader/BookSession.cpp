@@ -26,15 +26,6 @@ namespace {
 
 QString workFolderCreationFailure() { return QStringLiteral("Невозможно создать временную папку !"); }
 
-// The fast view's offsets count each line break as CR LF: true when offset - 1 is such a CR.
-bool carriageReturnBefore(const textview::FastTextView& view, qint64 offset)
-{
-    const auto lc = view.lineColumnAt(offset - 1);
-    if (!lc || lc->line + 1 >= view.lineCount())
-        return false;
-    return offset - 1 == view.lineStartOffset(lc->line + 1) - 2;
-}
-
 bool sameFolder(const QString& a, const QString& b)
 {
     return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
@@ -221,30 +212,16 @@ void BookSession::clearReadingControls()
 
 qint64 BookSession::closingPosition(bool& atEnd, qint64& size)
 {
+    // A formatted document (RTF, FictionBook) is measured against the text it shows.
+    if (loader_->documentShown())
+        size = views_.richView().textLength();
+    if (size <= loader_->bookPositionOf(views_.selectionStartPosition()))
+        atEnd = true;
     qint64 n = 0;
-    if (views_.fastViewInUse()) {
-        textview::FastTextView& view = views_.fastView();
-        if (size <= view.selectionStartOffset())
-            atEnd = true;
-        if (atEnd) {
-            n = size;
-        } else if (size != 0) {
-            view.setCaretOffset(view.lineStartOffset(view.topLine()));
-            n = view.selectionStartOffset();
-        }
-        if (n > 0 && size == n + 1 && carriageReturnBefore(view, n))
-            n += 1;
-    } else {
-        RichReadingView& view = views_.richView();
-        if (loader_->documentShown())
-            size = view.textLength();
-        if (size <= view.selectionStart())
-            atEnd = true;
-        if (atEnd)
-            n = size;
-        else if (size != 0)
-            n = view.firstVisibleLinePosition();
-    }
+    if (atEnd)
+        n = size;
+    else if (size != 0)
+        n = loader_->bookPositionOf(views_.topLinePosition());
     return std::min(n, size);
 }
 
@@ -257,9 +234,7 @@ void BookSession::writeProgress(bool atEnd)
 
     if (ds.locate(field::Cur, mark::OpenBook)) {
         qint64 size = std::max(0, ds.asInt(field::Size));
-        qint64 n = closingPosition(atEnd, size);
-        if (!atEnd)
-            n = loader_->bookPositionOf(n);
+        const qint64 n = closingPosition(atEnd, size);
         clearReadingControls();
         // Never more than 100: a text shown longer than its file must not read as beyond the end.
         const int percent = size != 0 ? int(std::clamp<qint64>(n * 100 / size, 0, 100)) : 0;

@@ -104,14 +104,15 @@ void BookTextLoader::detectEncodingOnce(const QByteArray& bytes, bool rtf)
     }
 }
 
+// Recoding keeps every byte in its place, so the recoded bytes tell where the file's lines begin.
 void BookTextLoader::showInView(const QByteArray& windowsBytes, bool rtf)
 {
-    if (fastRead_ && !rtf)
-        views_.showFastText(codepage::fromCp1251(windowsBytes));
-    else if (rtf)
+    if (rtf)
         views_.showRichRtf(windowsBytes);
+    else if (fastRead_)
+        views_.showFastText(codepage::fromCp1251(windowsBytes), LineStarts::ofBytes(windowsBytes));
     else
-        views_.showRichText(codepage::fromCp1251(windowsBytes));
+        views_.showRichText(codepage::fromCp1251(windowsBytes), LineStarts::ofBytes(windowsBytes));
 }
 
 void BookTextLoader::showPlainOrRtf(ByteRange range, qint64 fileSize, bool rtf)
@@ -148,6 +149,8 @@ void BookTextLoader::showFb2()
     views_.showRichDocument([&](QTextDocument& doc) { fb2::readFb2Into(file, doc, limits); });
 }
 
+// The views count the decoded text's characters, line breaks included; shown_ turns them into
+// the file's bytes, so a position within a line of multibyte text is a byte offset too.
 void BookTextLoader::showUnicodeText(const QString& text)
 {
     if (fastRead_)

@@ -2,7 +2,8 @@
 
 #include "engines/textview/UpdatesSuspended.h"
 
-#include <limits>
+#include <QTextBlock>
+#include <algorithm>
 
 namespace folianto::reader {
 
@@ -45,6 +46,13 @@ QWidget* ReadingViews::viewInUse() const
 
 void ReadingViews::showFastText(const QString& text)
 {
+    showFastText(text, LineStarts::ofText(text));
+}
+
+void ReadingViews::showFastText(const QString& text, LineStarts lines)
+{
+    lines_ = std::move(lines);
+    plainText_ = true;
     fastInUse_ = true;
     setCurrentWidget(fast_);
     fast_->clearText();
@@ -53,6 +61,13 @@ void ReadingViews::showFastText(const QString& text)
 
 void ReadingViews::showRichText(const QString& text)
 {
+    showRichText(text, LineStarts::ofText(text));
+}
+
+void ReadingViews::showRichText(const QString& text, LineStarts lines)
+{
+    lines_ = std::move(lines);
+    plainText_ = true;
     fastInUse_ = false;
     setCurrentWidget(rich_);
     rich_->loadPlainText(text);
@@ -60,6 +75,8 @@ void ReadingViews::showRichText(const QString& text)
 
 void ReadingViews::showRichRtf(const QByteArray& rtf)
 {
+    lines_ = LineStarts();
+    plainText_ = false;
     fastInUse_ = false;
     setCurrentWidget(rich_);
     rich_->loadRtf(rtf);
@@ -67,6 +84,8 @@ void ReadingViews::showRichRtf(const QByteArray& rtf)
 
 void ReadingViews::showRichDocument(const std::function<void(QTextDocument&)>& fill)
 {
+    lines_ = LineStarts();
+    plainText_ = false;
     fastInUse_ = false;
     setCurrentWidget(rich_);
     rich_->loadDocument(fill);
@@ -76,6 +95,47 @@ void ReadingViews::clearViews()
 {
     fast_->clearText();
     rich_->clearText();
+    lines_ = LineStarts();
+}
+
+// Each line of a plain text is one block of the view's document; within a line, one
+// character of the view stands for one unit of the line map (a byte or a UTF-16 unit).
+qint64 ReadingViews::offsetOfIndex(const QTextDocument& doc, int index) const
+{
+    if (!plainText_)
+        return index;
+    const QTextBlock block = doc.findBlock(index);
+    if (!block.isValid())
+        return lines_.size();
+    const int line = block.blockNumber();
+    return lines_.lineStart(line) + std::min<qint64>(index - block.position(), lines_.lineLength(line));
+}
+
+int ReadingViews::indexOfOffset(const QTextDocument& doc, qint64 offset) const
+{
+    const int end = doc.characterCount() - 1;
+    if (!plainText_)
+        return int(std::clamp<qint64>(offset, 0, end));
+    const int line = lines_.lineAt(offset);
+    const QTextBlock block = doc.findBlockByNumber(line);
+    if (line < 0 || !block.isValid())
+        return end;
+    const qint64 column = std::min<qint64>(offset - lines_.lineStart(line), block.length() - 1);
+    return block.position() + int(column);
+}
+
+qint64 ReadingViews::topLinePosition() const
+{
+    if (fastInUse_)
+        return offsetOfIndex(*fast_->document(), fast_->document()->findBlockByNumber(fast_->topLine()).position());
+    return offsetOfIndex(*rich_->document(), rich_->firstVisibleLinePosition());
+}
+
+qint64 ReadingViews::selectionStartPosition() const
+{
+    if (fastInUse_)
+        return offsetOfIndex(*fast_->document(), fast_->textCursor().selectionStart());
+    return offsetOfIndex(*rich_->document(), rich_->selectionStart());
 }
 
 void ReadingViews::restorePosition(qint64 q)
@@ -91,8 +151,12 @@ void ReadingViews::restoreFastPosition(qint64 q)
     if (fast_->document()->isEmpty())
         return;
     UpdatesSuspended suspended(fast_);
-    fast_->setCaretOffset(q); // an offset beyond the text leaves the caret where it is
-    fast_->moveCaretToLineStart();
+    const QTextBlock line = fast_->document()->findBlockByNumber(lines_.lineAt(q));
+    if (line.isValid()) { // an offset beyond the text leaves the caret where it is
+        QTextCursor c = fast_->textCursor();
+        c.setPosition(line.position());
+        fast_->setTextCursor(c);
+    }
     fast_->setTopLine(fast_->textCursor().blockNumber());
 }
 
@@ -101,7 +165,7 @@ void ReadingViews::restoreRichPosition(qint64 q)
     if (rich_->document()->isEmpty())
         return;
     UpdatesSuspended suspended(rich_);
-    rich_->setCaretPosition(int(std::clamp<qint64>(q, 0, std::numeric_limits<int>::max())));
+    rich_->setCaretPosition(indexOfOffset(*rich_->document(), q));
     rich_->scrollCaretLineToTop();
     if (!rich_->caretAtLineStart())
         rich_->moveCursor(QTextCursor::PreviousCharacter);

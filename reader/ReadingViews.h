@@ -5,6 +5,7 @@
 // connects caretMoved / caretPositionShown to the status bar.
 
 #include "engines/textview/FastTextView.h"
+#include "reader/LineStarts.h"
 #include "reader/RichReadingView.h"
 
 #include <QStackedWidget>
@@ -25,16 +26,25 @@ public:
     bool fastViewInUse() const { return fastInUse_; }
     QWidget* viewInUse() const;
 
-    // Bring a view to the front and fill it.
+    // Bring a view to the front and fill it. A plain text comes with where its lines begin
+    // in the bytes it was read from; without them, offsets count the characters of the text
+    // as decoded (line breaks included), which the loader maps to the file's bytes.
     void showFastText(const QString& text);
+    void showFastText(const QString& text, LineStarts lines);
     void showRichText(const QString& text);
+    void showRichText(const QString& text, LineStarts lines);
     void showRichRtf(const QByteArray& rtf);
     void showRichDocument(const std::function<void(QTextDocument&)>& fill);
     void clearViews();
 
-    // Puts the view in use at offset q of its text (fast view: lines counted with their
-    // length + 2; rich view: its character index) and scrolls that line to the top.
+    // Positions in the text of the view in use: for a plain text the offset in what was read
+    // (its bytes, or its decoded characters), the same in both views and whatever the line
+    // ends; for RTF and FictionBook the rich view's own character index.
+    // Puts the view at position q and scrolls its line to the top.
     void restorePosition(qint64 q);
+    // The position of the first line on screen, and of the selection's start.
+    qint64 topLinePosition() const;
+    qint64 selectionStartPosition() const;
     void focusViewInUse();
 
     // "line : column" of the caret in the view that has the focus; empty when neither has.
@@ -51,6 +61,12 @@ Q_SIGNALS:
 private:
     void restoreFastPosition(qint64 q);
     void restoreRichPosition(qint64 q);
+    // A plain text's byte offset at a character index of the view in use, and back.
+    qint64 offsetOfIndex(const QTextDocument& doc, int index) const;
+    int indexOfOffset(const QTextDocument& doc, qint64 offset) const;
+
+    LineStarts lines_;
+    bool plainText_ = true;
 
     textview::FastTextView* fast_;
     RichReadingView* rich_;

@@ -10,9 +10,10 @@ namespace {
 class Editing : public BookCardTest {
 protected:
     // One row "Моя" linked to `link`, with reading traces and a size; it is current.
-    void openWithTraces(const QString& link)
+    void openWithTraces(const QString& link, const Adjust& adjust = {})
     {
-        open({{QStringLiteral("Другая"), {}, QStringLiteral("/elsewhere/other.txt")}, {QStringLiteral("Моя"), {}, link}});
+        open({{QStringLiteral("Другая"), {}, QStringLiteral("/elsewhere/other.txt")}, {QStringLiteral("Моя"), {}, link}},
+             adjust);
         ASSERT_TRUE(goTo(QStringLiteral("Моя")));
         setFields({{field::First, QDate(2020, 1, 2)}, {field::Last, QDate(2021, 3, 4)}, {field::Pos, 1234},
                    {field::Percent, 40}, {field::Oem, QStringLiteral("K")}, {field::Size, 500}, {field::Arc, 0}});
@@ -77,6 +78,37 @@ TEST_F(Editing, ANewLinkOrEntryClearsTheTracesAndTheDecodingChosenOnTheCard)
         ASSERT_TRUE(file->locate(field::BookName, QStringLiteral("Моя")));
         EXPECT_EQ(file->asString(field::FileName), newEntry ? zip : other);
         EXPECT_EQ(file->asString(field::Arc), newEntry ? QStringLiteral("1") : QString());
+        closeForm();
+    }
+}
+
+TEST_F(Editing, APathFoundAndWrittenBackIsNoNewLinkButAChosenFileStillIs)
+{
+    for (const bool chooseAnother : {false, true}) {
+        SCOPED_TRACE(chooseAnother ? "another file chosen" : "only the author edited");
+        const QString found = bookFile(QStringLiteral("mine.txt"));
+        const QString other = bookFile(QStringLiteral("replacement.txt"));
+        const QString books = dir.file(QStringLiteral("books"));
+        // The stored link is stale; the substitution folder holds the file.
+        openWithTraces(QStringLiteral("/gone/away/mine.txt"), [books](settings::ProgramSettings& s) {
+            s.substPath = books;
+            s.writeFound = true;
+        });
+        expectCard(false, [&](QDialog& d) {
+            EXPECT_EQ(card(d).DBMFile->toPlainText(), found); // the look-up wrote it back
+            card(d).DBEAuthor->setText(QStringLiteral("Исправленный"));
+            if (chooseAnother) {
+                expectFileDialog(other);
+                card(d).ButFile->click();
+            }
+        });
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
+        ui.verifyAllConsumed();
+        expectTracesCleared(chooseAnother);
+        auto file = stored();
+        ASSERT_TRUE(file->locate(field::BookName, QStringLiteral("Моя")));
+        EXPECT_EQ(file->asString(field::FileName), chooseAnother ? other : found);
+        EXPECT_EQ(file->asString(field::Author), QStringLiteral("Исправленный"));
         closeForm();
     }
 }

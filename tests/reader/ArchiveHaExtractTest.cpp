@@ -1,7 +1,9 @@
 #include "archive/ExtractFixture.h"
 #include "engines/codepage/CodePages.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QWidget>
 
 namespace folianto::test {
 namespace {
@@ -55,15 +57,21 @@ TEST_F(HaExtract, StoredEntriesUnpackThroughTheExtractor)
 
 TEST_F(HaExtract, FailuresOfTheExtractor)
 {
-    // Compressed: the extractor gives up at once, and so does the wait.
-    ui.expectMessage(u"Файл не распаковывается !"_qs);
+    // Compressed: the extractor writes stored entries only, and the user is told so.
+    request.haProgram = dir.file(u"no-such-program"_qs);
+    ui.expectMessage(u"Файл в HA-архиве сжат: распаковываются только несжатые файлы !"_qs);
     EXPECT_TRUE(extract(books, 3).isEmpty());
     ui.verifyAllConsumed();
 
-    // Beyond the listed entries: nothing to wait for, no extractor started.
-    request.haProgram = dir.file(u"no-such-program"_qs);
-    EXPECT_TRUE(extract(books, 4).isEmpty());
-    EXPECT_EQ(ui.prompts().size(), 1u);
+    // Beyond the listed entries: no extractor started, and the wait's end said at once.
+    for (const int arc : {4, 5, 100}) {
+        ui.expectMessage(u"Время для распаковки вышло!"_qs);
+        EXPECT_TRUE(extract(books, arc).isEmpty());
+        ui.verifyAllConsumed();
+    }
+    // Not an HA archive at all: nothing to say.
+    EXPECT_TRUE(extract(dir.write(QStringLiteral("other.ha"), "PK not an HA archive"), 0).isEmpty());
+    EXPECT_EQ(ui.prompts().size(), 4u);
 
     ui.expectMessage(u"На-архиватор не запускается!"_qs);
     EXPECT_TRUE(extract(books, 0).isEmpty());
@@ -74,8 +82,20 @@ TEST_F(HaExtract, FailuresOfTheExtractor)
     QFile::setPermissions(slow, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     request.haProgram = slow;
     request.haTimeoutSeconds = 0;
+    // The main window comes to the front for the message, also when another window is active.
+    QWidget mainWindow;
+    QWidget other;
+    mainWindow.show();
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    mainWindow.lower();
+    request.mainWindow = &mainWindow;
+    ASSERT_EQ(QApplication::activeWindow(), &other);
     ui.expectMessage(u"Время для распаковки вышло!"_qs);
     EXPECT_TRUE(extract(books, 0).isEmpty());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &mainWindow);
     EXPECT_TRUE(workEntries().isEmpty());
 }
 

@@ -81,9 +81,14 @@ TEST_F(RarExtract, Fixtures)
     EXPECT_TRUE(extract(unicode, int(empty - entries->cbegin())).isEmpty());
     ui.verifyAllConsumed();
 
-    // Encrypted entries end like a library that cannot read the archive: no message.
-    request.password = u"password"_qs;
-    EXPECT_TRUE(extract(fixture("test_read_format_rar4_encrypted.rar"), 1).isEmpty());
+    // Encrypted entries cannot be unpacked, with or without a password, and the user is told.
+    for (const QString& password : {QString(), u"password"_qs}) {
+        request.password = password;
+        ui.expectMessage(u"Файл не распаковывается !"_qs);
+        EXPECT_TRUE(extract(fixture("test_read_format_rar4_encrypted.rar"), 1).isEmpty());
+        ui.verifyAllConsumed();
+    }
+    EXPECT_FALSE(QFileInfo::exists(work(u"b.txt"_qs)));
     // The damaged archive lists its entry, whose data then cannot be read.
     ui.expectMessage(u"Файл не распаковывается !"_qs);
     EXPECT_TRUE(extract(fixture("test_read_format_rar_invalid1.rar"), 0).isEmpty());

@@ -69,8 +69,8 @@ TEST_F(LoadBookTextTest, TellsTheCaretPositionOfTheFocusedView)
         text += QStringLiteral("Строка %1\n").arg(i);
     const QString path = dir.write(QStringLiteral("lines.txt"), test::encoded(text, "windows-1251"));
     addBookRow(path);
-    // The start of line 41 (from 1): each earlier line counts its length plus 2 in the fast
-    // view, plus 1 in the rich view (its own character index).
+    // The start of line 41 (from 1) in the file: each earlier line counts its length plus its
+    // CR LF, in both views.
     qint64 lengths = 0;
     for (int i = 0; i < 40; ++i)
         lengths += QStringLiteral("Строка %1").arg(i).size();
@@ -90,7 +90,7 @@ TEST_F(LoadBookTextTest, TellsTheCaretPositionOfTheFocusedView)
     caret.clear();
 
     // Rich view: a caret off the first column moves one character back.
-    setPos(lengths + 40 + 3);
+    setPos(lengths + 40 * 2 + 3);
     loader.setFastRead(false);
     ASSERT_TRUE(load(path));
     EXPECT_EQ(caret, QStringList{QStringLiteral("41 : 3")});
