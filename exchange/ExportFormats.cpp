@@ -100,6 +100,7 @@ dbf::DbfWriter dbfTable(const table::Dataset& view, const QDateTime& when, const
 {
     dbf::DbfWriter table(dbfExportFields(), when);
     table.setTranslate(true);
+    table.reserve(view.recordCount());
     const int sizeField = int(kColumns.size()) - 1;
     forEachRow(view, progress, [&](int, const std::array<QVariant, 6>& cells) {
         table.append();

@@ -74,6 +74,12 @@ DbfWriter::DbfWriter(const QStringList& fieldList, const QDateTime& when)
     for (const DbfField& f : fields_)
         file_ += descriptorBytes(f);
     file_ += '\x0D';
+    file_ += '\x1A';
+}
+
+void DbfWriter::reserve(int records)
+{
+    file_.reserve(headerLength_ + qsizetype(records) * recordLength_ + 1);
 }
 
 int DbfWriter::fieldIndex(const QString& name) const
@@ -145,7 +151,9 @@ void DbfWriter::post()
 {
     if (!appending_)
         throw DbfError(QStringLiteral("Table is not in append mode"));
+    file_.chop(1);
     file_ += record_;
+    file_ += '\x1A';
     ++count_;
     appending_ = false;
     stampHeader(file_, std::uint32_t(count_), when_);
@@ -153,7 +161,7 @@ void DbfWriter::post()
 
 QByteArray DbfWriter::bytes() const
 {
-    return file_ + '\x1A';
+    return file_;
 }
 
 QString DbfWriter::withDefaultExtension(const QString& path)

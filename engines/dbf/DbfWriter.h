@@ -27,6 +27,8 @@ public:
     const DbfFields& fields() const { return fields_; }
     int fieldIndex(const QString& name) const; // throws DbfError when absent
 
+    // Room for this many records, so that appending does not copy the table as it grows.
+    void reserve(int records);
     // A new record of blanks; set fields, then post() adds it.
     void append();
     void setText(int field, QStringView text);
@@ -48,7 +50,7 @@ private:
     char* fieldBytes(int field);
 
     DbfFields fields_;
-    QByteArray file_;    // header and records, without the closing 0x1A
+    QByteArray file_;    // header, records and the closing 0x1A
     QByteArray record_;  // the record being built
     int headerLength_ = 0;
     int recordLength_ = 0;
