@@ -45,16 +45,7 @@ protected:
         host.cat.Ds().setFiltered(true);
     }
 
-    QStringList storedRows()
-    {
-        table::Dataset ds;
-        ds.setFieldDefs(catalogue::catalogueFieldDefs());
-        ds.setFileName(path);
-        ds.open();
-        const QStringList rows = test::bookRows(ds);
-        ds.setFileName({});
-        return rows;
-    }
+    QStringList storedRows() { return test::bookRowsOfFile(path); }
 
     test::TempDir dir;
     test::ErrorCollector ui;

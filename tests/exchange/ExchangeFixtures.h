@@ -60,6 +60,18 @@ inline QStringList bookRows(const table::Dataset& ds)
     return rows;
 }
 
+// The rows of a catalogue file, as bookRows gives them.
+inline QStringList bookRowsOfFile(const QString& path)
+{
+    table::Dataset ds;
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.setFileName(path);
+    ds.open();
+    const QStringList rows = bookRows(ds);
+    ds.setFileName({});
+    return rows;
+}
+
 struct ToolRun {
     int exitCode = -1;
     QString err;

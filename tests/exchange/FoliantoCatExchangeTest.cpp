@@ -28,17 +28,6 @@ protected:
         ds.saveToFile(catalogue);
     }
 
-    QStringList rowsOf(const QString& path)
-    {
-        table::Dataset ds;
-        ds.setFieldDefs(catalogue::catalogueFieldDefs());
-        ds.setFileName(path);
-        ds.open();
-        const QStringList rows = test::bookRows(ds);
-        ds.setFileName({});
-        return rows;
-    }
-
     TempDir dir;
     QString catalogue;
 };
@@ -59,7 +48,7 @@ TEST_F(FoliantoCatExchange, ExportEachType)
         EXPECT_EQ(run.exitCode, 0) << type << run.err.toStdString();
         EXPECT_GT(QFileInfo(out).size(), 0) << type;
     }
-    EXPECT_EQ(rowsOf(dir.file("out.bon")), rowsOf(catalogue));
+    EXPECT_EQ(test::bookRowsOfFile(dir.file("out.bon")), test::bookRowsOfFile(catalogue));
 }
 
 TEST_F(FoliantoCatExchange, ExportFailuresExitNonZero)
@@ -84,7 +73,7 @@ TEST_F(FoliantoCatExchange, ImportDbfAppendsAndWritesOnce)
                                             "Книга=TITLE,Автор=who", "--dos", "--ext", "txt"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("1 row(s) added"));
-    EXPECT_EQ(rowsOf(catalogue).last(), "Идиот|Ф.М.||||");
+    EXPECT_EQ(test::bookRowsOfFile(catalogue).last(), "Идиот|Ф.М.||||");
 
     const QByteArray before = TempDir::read(catalogue);
     EXPECT_EQ(test::runCat({"import-dbf", catalogue, dir.file("t.dbf"), "--map", "Книга=NOPE"}).exitCode, 1);
