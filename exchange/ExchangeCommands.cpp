@@ -93,6 +93,10 @@ void ExchangeCommands::mSaveCatAsClick()
         return;
     }
     const auto type = ExportType(choice.filterNumber);
+    // A copy onto the catalogue's own file: the file was just written whole, and a filtered
+    // copy would drop the hidden rows from it.
+    if (type == ExportType::Catalogue && QFileInfo(choice.path) == QFileInfo(cat.fileName()))
+        return;
     QChar delimiter = host_.exportDelimiter();
     if (type == ExportType::Text) {
         const std::optional<QString> answer =

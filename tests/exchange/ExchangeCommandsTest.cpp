@@ -94,6 +94,14 @@ TEST_F(ExchangeCommandsTest, CatalogueIsWrittenBeforeTheExport)
     EXPECT_EQ(host.cat.fileName(), path);
 }
 
+TEST_F(ExchangeCommandsTest, FilteredCopyOntoItsOwnFileKeepsEveryRow)
+{
+    filterNovels();
+    ui.expectSaveFile(ExchangeCommands::saveCaption(), path, 1);
+    commands.mSaveCatAsClick();
+    EXPECT_EQ(storedRows().size(), 3);
+}
+
 TEST_F(ExchangeCommandsTest, DbfTableAsksBeforeReplacingAnExistingOne)
 {
     const QString out = dir.write("t.dbf", "old");
