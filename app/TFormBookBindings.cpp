@@ -26,7 +26,7 @@ void TFormBook::createCommands()
     Hosts& host = *hosts_;
     catalogueCommands_ = std::make_unique<catalogue::CatalogueCommands>(*catalogue_, catalogue::CatalogueControls{*ui_.dbg, *ui_.cb}, host);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
-    exchange_ = std::make_unique<exchange::ExchangeCommands>(*catalogue_, host);
+    exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
     placeReadingViews();
@@ -75,7 +75,12 @@ void TFormBook::bindCommands()
     bind({"mOut"}, options, &OptionsCommands::mOutClick);
     bind({"mRegistry"}, options, &OptionsCommands::mRegistryClick);
 
-    // the imports and exports (exchange_) and the file operations (files_) bind here the same way.
+    // the imports and exports
+    exchange::ExchangeCommands& exchange = *exchange_;
+    bind({"mSaveCatAs"}, exchange, &exchange::ExchangeCommands::mSaveCatAsClick);
+    bind({"mImport"}, exchange, &exchange::ExchangeCommands::mImportClick);
+
+    // the file operations (files_) bind here the same way.
 
     bindShortcuts();
     connect(ui_.panGrid, &PropertiesPanel::navigationFailed, this,

@@ -5,7 +5,10 @@
 #include "app/PropertiesPanel.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
+#include "engines/codepage/CodePages.h"
+#include "exchange/ImportDbfPage.h"
 #include "reader/CardFileEntries.h"
+#include "util/TFormTopic.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -49,6 +52,29 @@ void TFormBook::Hosts::setProgressVisible(bool visible)
 }
 
 void TFormBook::Hosts::setProgress(int percent) { form_.ui_.pb->setValue(percent); }
+
+// --- the imports and exports ----------------------------------------------------------------
+
+// The settings keep the delimiter as one Windows-1251 byte.
+QChar TFormBook::Hosts::exportDelimiter() const
+{
+    const char byte = char(form_.settings_.exportDelimiter);
+    return codepage::fromCp1251(QByteArrayView(&byte, 1)).at(0);
+}
+
+void TFormBook::Hosts::setExportDelimiter(QChar delimiter)
+{
+    const QByteArray bytes = codepage::toCp1251(QStringView(&delimiter, 1));
+    form_.settings_.exportDelimiter = quint8(bytes.at(0));
+}
+
+int TFormBook::Hosts::runImportDbfPage(exchange::ImportDbfPage& page)
+{
+    util::TFormTopic dialog(&form_);
+    QWidget* sheet = dialog.addPage(QStringLiteral("ShImportDbf"));
+    dialog.selectPage(QStringLiteral("ShImportDbf"));
+    return page.runIn(dialog, *sheet);
+}
 
 bool TFormBook::Hosts::propertiesPanelActive() const
 {

@@ -62,6 +62,12 @@ public:
     void setCaretText(const QString& text) override;
     void editBookCard() override;
 
+    // the imports and exports
+    catalogue::Catalogue& catalogue() override { return form_.catalogue(); }
+    QChar exportDelimiter() const override;
+    void setExportDelimiter(QChar delimiter) override;
+    int runImportDbfPage(exchange::ImportDbfPage& page) override;
+
     // the options
     settings::ProgramSettings& settings() override { return form_.settings_; }
     void applyBarChecks() override { form_.applyToolbarAndStatusChecks(); }

@@ -1,23 +1,35 @@
 #pragma once
-// The exchange commands: imports and exports of the catalogue (text lists, DBF, XML), and the
-// state they need (an import or export in progress).
-// The window creates one object and binds each menu item to one method, as in
-// `bind({"mExportAs"}, exchange, &ExchangeCommands::mSaveAsClick)` (see app/TFormBookBindings.cpp).
+// The export and DBF import commands of the main menu:
+//   "Сохранить &как/экспорт..." (`mSaveCatAs`)  → mSaveCatAsClick
+//   "И&мпорт из DBF..."         (`mImport`)     → mImportClick
+// The file type picked in the save dialog decides the form, not the extension typed.
 
 #include "exchange/ExchangeCommandsHost.h"
+#include "exchange/ExportFormats.h"
 
-namespace folianto::catalogue {
-class Catalogue;
-}
+#include <QString>
 
 namespace folianto::exchange {
 
 class ExchangeCommands {
 public:
-    ExchangeCommands(catalogue::Catalogue& catalogue, ExchangeCommandsHost& host);
+    explicit ExchangeCommands(ExchangeCommandsHost& host);
+
+    void mSaveCatAsClick();
+    void mImportClick();
+
+    static QString saveCaption();        // "Сохранение каталога"
+    static QString saveFilter();         // the five file types, in ExportType order
+    static QString delimiterCaption();   // "Запись в файл с разделителем"
+    static QString delimiterPrompt();    // "Введите символ-разделитель ("t"-табулятор)"
+    static QString tableExistsText();    // "Table exists.  Do you want to overwrite?"
+    static QString importFilter();       // "Dbf files (*.dbf *.DBF)"
+    static QString importCountText(int records); // "В ваш каталог будет добавлено N строк"
 
 private:
-    catalogue::Catalogue& catalogue_;
+    // Runs one export of the view with the progress bar and hourglass; reports a write error.
+    void exportView(ExportType type, const QString& target, QChar delimiter);
+
     ExchangeCommandsHost& host_;
 };
 

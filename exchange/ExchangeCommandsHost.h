@@ -1,15 +1,33 @@
 #pragma once
-// What the exchange commands need of the window beyond every command's needs: the progress
-// bar of the catalogue toolbar, shown while a bulk operation runs.
+// What the export and DBF import commands need of the main window: the open catalogue, the
+// progress bar `Pb`, the view-state refresh, the remembered delimiter, the topic cache and the
+// multi-page dialog that shows the import page. The main window implements it; tests may too.
 
-#include "util/CommandHost.h"
+#include <QChar>
+
+namespace folianto::catalogue {
+class Catalogue;
+}
 
 namespace folianto::exchange {
 
-class ExchangeCommandsHost : public util::CommandHost {
+class ImportDbfPage;
+
+class ExchangeCommandsHost {
 public:
+    virtual ~ExchangeCommandsHost() = default;
+
+    virtual catalogue::Catalogue& catalogue() = 0;
+    virtual void UpdateViewState() = 0;
     virtual void setProgressVisible(bool visible) = 0; // `Pb`
     virtual void setProgress(int percent) = 0;
+    // The text export's delimiter, a byte of the `Conf` settings block.
+    virtual QChar exportDelimiter() const = 0;
+    virtual void setExportDelimiter(QChar delimiter) = 0;
+    // Empties the topic cache `Cb` and marks it stale.
+    virtual void clearTopicCache() = 0;
+    // Creates `FormTopic` with an empty page `ShImportDbf` and returns page.runIn(dialog, sheet).
+    virtual int runImportDbfPage(ImportDbfPage& page) = 0;
 };
 
 } // namespace folianto::exchange

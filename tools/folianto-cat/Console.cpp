@@ -21,6 +21,8 @@ int usageError(const QString& message)
     printError(QStringLiteral("usage: folianto-cat dump FILE [--filter EXPR] [--sort INDEXNAME] [--nocase]\n"
                               "       folianto-cat load FILE < rows.tsv\n"
                               "       folianto-cat verify FILE\n"
-                              "       folianto-cat detect FILE..."));
+                              "       folianto-cat detect FILE...\n"
+                              "       folianto-cat export CATALOGUE --to text|csv|dbf|bon|zip OUT [--filter EXPR] [--sort INDEX] [--delimiter C]\n"
+                              "       folianto-cat import-dbf CATALOGUE TABLE [--map Книга=FIELD,Автор=FIELD,...] [--dos] [--ext EXT]"));
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "OutBuffer.h"
+#include "SortOption.h"
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
 
@@ -19,21 +20,6 @@ struct DumpOptions {
     QString sort;
     bool noCase = false;
 };
-
-// A sort given as an index name ("_Author", "d_Size") or a ";"-separated field list.
-void applySort(Dataset& ds, const QString& sort)
-{
-    if (sort.isEmpty())
-        return;
-    bool descending = false;
-    QString fields = sort;
-    if (!sort.contains(u';') && sort.startsWith(u'd') && ds.findField(sort) < 0) {
-        descending = true;
-        fields = sort.mid(1);
-    }
-    ds.addIndex(sort, fields, descending);
-    ds.setIndexName(sort);
-}
 
 // The header line and the rows of the view, tab-separated, through one buffer.
 void writeRows(const Dataset& ds, OutBuffer& out)

@@ -19,6 +19,8 @@ int main(int argc, char** argv)
         {"load", runLoad},
         {"verify", runVerify},
         {"detect", runDetect},
+        {"export", runExport},
+        {"import-dbf", runImportDbf},
         // Further commands go here, each from its own <Name>Command.cpp declared in Commands.h.
     };
     const QString name = args.takeFirst();

@@ -1,0 +1,93 @@
+#pragma once
+// Catalogue rows made in code for the import and export tests, and the command-line tool.
+
+#include "catalogue/CatalogueRecord.h"
+#include "engines/table/Dataset.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QVariant>
+#include <vector>
+
+namespace folianto::test {
+
+struct BookRow {
+    QString title;
+    QString author = {};
+    QString topic = {};
+    QString comment = {};
+    QString file = {};
+    QVariant size = {};
+};
+
+inline void appendBooks(table::Dataset& ds, const std::vector<BookRow>& rows)
+{
+    namespace field = catalogue::field;
+    for (const BookRow& r : rows) {
+        ds.append();
+        ds.setValue(field::BookName, r.title);
+        ds.setValue(field::Author, r.author);
+        ds.setValue(field::Topic, r.topic);
+        ds.setValue(field::Comment, r.comment);
+        ds.setValue(field::FileName, r.file);
+        ds.setValue(field::Size, r.size);
+        ds.post();
+    }
+}
+
+inline void makeCatalogue(table::Dataset& ds, const std::vector<BookRow>& rows)
+{
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.createEmpty();
+    appendBooks(ds, rows);
+}
+
+// Each row of the cursor's view as "title|author|topic|comment|file|size".
+inline QStringList bookRows(const table::Dataset& ds)
+{
+    namespace field = catalogue::field;
+    QStringList rows;
+    const QString* fields[] = {&field::BookName, &field::Author, &field::Topic,
+                               &field::Comment,  &field::FileName, &field::Size};
+    for (int r = 0; r < ds.recordCount(); ++r) {
+        QStringList values;
+        for (const QString* f : fields) {
+            const QVariant v = ds.valueAt(r, ds.fieldIndex(*f));
+            values.append(v.isNull() ? QString() : v.toString());
+        }
+        rows.append(values.join(u'|'));
+    }
+    return rows;
+}
+
+// The rows of a catalogue file, as bookRows gives them.
+inline QStringList bookRowsOfFile(const QString& path)
+{
+    table::Dataset ds;
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.setFileName(path);
+    ds.open();
+    const QStringList rows = bookRows(ds);
+    ds.setFileName({});
+    return rows;
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    QString err;
+};
+
+inline QString catToolPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/folianto-cat/folianto-cat");
+}
+
+inline ToolRun runCat(const QStringList& args)
+{
+    QProcess p;
+    p.start(catToolPath(), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace folianto::test
