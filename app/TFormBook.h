@@ -44,8 +44,11 @@ class FileCommands;
 
 namespace folianto::app {
 
+class AlarmClock;
 class ClickLabel;
+class HelpCommands;
 class OptionsCommands;
+class TrayMode;
 class PropertiesPanel;
 
 // What the start-up sequence reads of the process.
@@ -106,6 +109,8 @@ public:
     OptionsCommands& options() { return *options_; }
     exchange::ExchangeCommands& exchange() { return *exchange_; }
     fileops::FileCommands& files() { return *files_; }
+    AlarmClock& alarm() { return *alarm_; }
+    TrayMode& tray() { return *tray_; }
 
     // --- controls, for tests -------------------------------------------------------------------
     const MenuSet& menus() const { return menus_; }
@@ -158,6 +163,7 @@ private:
     void ApplyFullScreen();
     void bringCatalogueToFront();
     void focusGrid();
+    void focusFrontView();
     void closeOpenBook();
     ViewStateInput viewStateInput() const;
     QString chooseStartupCatalogue(const QString& argumentPath, const QString& recent,
@@ -176,6 +182,9 @@ private:
     std::unique_ptr<exchange::ExchangeCommands> exchange_;
     std::unique_ptr<fileops::FileCommands> files_;
     std::unique_ptr<reader::ReaderCommands> readerCommands_;
+    std::unique_ptr<AlarmClock> alarm_;
+    std::unique_ptr<TrayMode> tray_;
+    std::unique_ptr<HelpCommands> help_;
     std::function<void(bool)> bookCloser_;
 
     bool startupOk_ = false;
