@@ -5,6 +5,7 @@
 #include "util/Interaction.h"
 #include "util/Urllabel.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -66,13 +67,16 @@ void TFormCommon::showAboutMode()
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     panName_->setPalette(navy);
     panName_->show();
+    // The title keeps its size; the box widens when the desktop's fonts need more room.
+    const int needed = image1_->width() + QFontMetrics(title).horizontalAdvance(panName_->text()) + 28;
+    setFixedSize(std::max(clientSize().width(), needed), clientSize().height());
     // The links lie over the panel, one at its top and one at its bottom.
     auto* links = new QVBoxLayout(panName_);
     links->setContentsMargins(2, 0, 2, 0);
     for (const auto& [address, name] : {std::pair{mailAddress(), "LabMail"}, std::pair{webAddress(), "LabWeb"}}) {
         auto* label = new util::TUrllabel(address, panName_);
         label->setObjectName(QString::fromLatin1(name));
-        QFont small = label->font();
+        QFont small = QApplication::font();
         small.setPointSize(7);
         label->setFont(small);
         label->setAlignment(Qt::AlignCenter);
