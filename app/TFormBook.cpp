@@ -2,7 +2,11 @@
 
 #include "app/ClickLabel.h"
 #include "app/GridColumns.h"
+#include "app/ProgramIcon.h"
 #include "app/PropertiesPanel.h"
+#include "app/alarm/AlarmClock.h"
+#include "app/help/HelpCommands.h"
+#include "app/tray/TrayMode.h"
 #include "app/TFormBookHosts.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
@@ -32,6 +36,7 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
       catalogue_(std::make_unique<catalogue::Catalogue>(*hosts_))
 {
     setObjectName(QStringLiteral("FormBook"));
+    setWindowIcon(programIcon());
     ui_.panels = new QStackedWidget(this);
     ui_.panels->setObjectName(QStringLiteral("Panels"));
     setCentralWidget(ui_.panels);
@@ -96,6 +101,19 @@ void TFormBook::focusGrid()
 {
     if (ui_.dbg->isVisible() && ui_.dbg->isEnabled())
         ui_.dbg->setFocus();
+}
+
+void TFormBook::focusFrontView()
+{
+    if (catalogueShown_) {
+        focusGrid();
+        return;
+    }
+    reader::ReadingViews& views = readerCommands_->views();
+    QWidget* view = menus_.action(QStringLiteral("mFastRead"))->isChecked() ? static_cast<QWidget*>(&views.fastView())
+                                                                             : static_cast<QWidget*>(&views.richView());
+    if (view->isVisible() && view->isEnabled())
+        view->setFocus();
 }
 
 QAction* TFormBook::command(const QString& name) const

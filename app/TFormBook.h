@@ -32,7 +32,10 @@ class FileCommands;
 
 namespace folianto::app {
 
+class AlarmClock;
+class HelpCommands;
 class OptionsCommands;
+class TrayMode;
 
 class TFormBook : public QMainWindow {
     Q_OBJECT
@@ -72,6 +75,8 @@ public:
     OptionsCommands& options() { return *options_; }
     exchange::ExchangeCommands& exchange() { return *exchange_; }
     fileops::FileCommands& files() { return *files_; }
+    AlarmClock& alarm() { return *alarm_; }
+    TrayMode& tray() { return *tray_; }
 
     // --- controls, for tests -------------------------------------------------------------------
     const MenuSet& menus() const { return menus_; }
@@ -124,6 +129,7 @@ private:
     void ApplyFullScreen();
     void bringCatalogueToFront();
     void focusGrid();
+    void focusFrontView();
     void closeOpenBook();
     ViewStateInput viewStateInput() const;
     QString chooseStartupCatalogue(const QString& argumentPath, const QString& recent,
@@ -142,6 +148,9 @@ private:
     std::unique_ptr<exchange::ExchangeCommands> exchange_;
     std::unique_ptr<fileops::FileCommands> files_;
     std::unique_ptr<reader::ReaderCommands> readerCommands_;
+    std::unique_ptr<AlarmClock> alarm_;
+    std::unique_ptr<TrayMode> tray_;
+    std::unique_ptr<HelpCommands> help_;
     std::function<void(bool)> bookCloser_;
 
     bool startupOk_ = false;

@@ -7,7 +7,10 @@
 #include "app/PropertiesPanel.h"
 #include "app/TFormBook.h"
 #include "app/TFormBookHosts.h"
+#include "app/alarm/AlarmClock.h"
+#include "app/help/HelpCommands.h"
 #include "app/options/OptionsCommands.h"
+#include "app/tray/TrayMode.h"
 #include "catalogue/CatalogueCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
@@ -29,6 +32,10 @@ void TFormBook::createCommands()
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
+    alarm_ = std::make_unique<AlarmClock>(*ui_.tim, host);
+    options_->pages().add(3, [this](QWidget* parent, settings::ProgramSettings& s) { return alarm_->runPage(parent, s); });
+    tray_ = std::make_unique<TrayMode>(*this, [this] { focusFrontView(); });
+    help_ = std::make_unique<HelpCommands>(static_cast<OptionsCommandsHost&>(host));
     placeReadingViews();
     setBookCloser([this](bool atEnd) { readerCommands_->session().CloseBook(atEnd); });
 }
@@ -68,12 +75,16 @@ void TFormBook::bindCommands()
 
     // the options
     OptionsCommands& options = *options_;
-    bind({"mCondition"}, options, &OptionsCommands::mConditionClick);
-    bind({"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm"}, options,
-         &OptionsCommands::mCaseClick);
+    bind({"mCondition", "mPart", "mAlarm", "mDefFiles", "mDefTable"}, options, &OptionsCommands::mConditionClick);
+    bind({"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm", "mcFullScreen",
+          "mbFullScreen"},
+         options, &OptionsCommands::mCaseClick);
     bind({"mX"}, options, &OptionsCommands::mXClick);
     bind({"mOut"}, options, &OptionsCommands::mOutClick);
     bind({"mRegistry"}, options, &OptionsCommands::mRegistryClick);
+    bind({"mTray"}, *tray_, &TrayMode::mTrayClick);
+    bind({"mDescription"}, *help_, &HelpCommands::mDescriptionClick);
+    bind({"mAbout"}, *help_, &HelpCommands::mAboutClick);
 
     // the imports and exports
     exchange::ExchangeCommands& exchange = *exchange_;
@@ -81,6 +92,10 @@ void TFormBook::bindCommands()
     bind({"mImport"}, exchange, &exchange::ExchangeCommands::mImportClick);
 
     // the file operations (files_) bind here the same way.
+
+    // F11 reaches full screen from anywhere in the view in front, so that it can always be left.
+    ui_.panCatalog->addAction(command(QStringLiteral("mcFullScreen")));
+    ui_.panBook->addAction(command(QStringLiteral("mbFullScreen")));
 
     bindShortcuts();
     connect(ui_.panGrid, &PropertiesPanel::navigationFailed, this,

@@ -140,6 +140,24 @@ void TFormBook::Hosts::showPropertiesPanel(bool shown)
     form_.update();
 }
 
+void TFormBook::Hosts::setWindowShown(bool shown)
+{
+    if (!shown) {
+        form_.hide();
+        return;
+    }
+    form_.show();
+    bringToFront();
+}
+
+void TFormBook::Hosts::bringToFront()
+{
+    if (!form_.isVisible())
+        return;
+    form_.raise();
+    form_.activateWindow();
+}
+
 // --- the settings kept between runs ------------------------------------------------------------
 
 settings::ProgramSettings TFormBook::Hosts::designSettings() const
@@ -177,14 +195,16 @@ void TFormBook::Hosts::applySettings(const settings::ProgramSettings& s)
 settings::ProgramSettings TFormBook::Hosts::currentSettings() const
 {
     settings::ProgramSettings s = form_.settings_;
-    s.showBar = checked("mShowBar");
-    s.showStatus = checked("mShowStatus");
+    // In full screen the bars are kept as they were before it, to come back when it is left.
+    const bool full = checked("mbFullScreen");
+    s.showBar = full ? form_.options_->savedShowBar() : checked("mShowBar");
+    s.showStatus = full ? form_.options_->savedShowStatus() : checked("mShowStatus");
     s.fastRead = checked("mFastRead");
     s.caseSensitive = checked("mCase");
     s.confirmClose = checked("mConfirm");
     s.warnSimilarLink = checked("mConFile");
     s.testFile = checked("mTestFile");
-    s.fullScreen = checked("mbFullScreen");
+    s.fullScreen = full;
     const QRect normal = form_.isVisible() ? form_.normalGeometry() : QRect(form_.pos(), form_.size());
     s.geometry = normal.isValid() ? normal : s.geometry;
     s.recentCatalog = form_.catalogue_->fileName();

@@ -3,6 +3,7 @@
 // each subsystem's host interface from the window's controls and state.
 
 #include "app/TFormBook.h"
+#include "app/alarm/AlarmClock.h"
 #include "app/options/OptionsCommandsHost.h"
 #include "catalogue/CatalogueCommandsHost.h"
 #include "catalogue/CatalogueHost.h"
@@ -20,6 +21,7 @@ class TFormBook::Hosts final : public catalogue::CatalogueHost,
                                public OptionsCommandsHost,
                                public exchange::ExchangeCommandsHost,
                                public fileops::FileCommandsHost,
+                               public AlarmHost,
                                public settings::SettingsHost {
 public:
     explicit Hosts(TFormBook& form) : form_(form) {}
@@ -72,6 +74,13 @@ public:
     settings::ProgramSettings& settings() override { return form_.settings_; }
     void applyBarChecks() override { form_.applyToolbarAndStatusChecks(); }
     void showPropertiesPanel(bool shown) override;
+    void ApplyFullScreen() override { form_.ApplyFullScreen(); }
+    void setWindowShown(bool shown) override;
+    void focusFrontView() override { form_.focusFrontView(); }
+
+    // the alarm
+    QString alarmFile() const override { return form_.settings_.alarmFile; }
+    void bringToFront() override;
 
     // the settings kept between runs
     settings::ProgramSettings designSettings() const override;

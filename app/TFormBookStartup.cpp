@@ -1,6 +1,7 @@
 // The start-up sequence, the close request and the first display of the main window.
 
 #include "app/TFormBook.h"
+#include "app/FullScreen.h"
 #include "app/TFormBookHosts.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/Catalogue.h"
@@ -66,7 +67,7 @@ bool TFormBook::FormCreate(const StartupArguments& args)
         catalogue_->setRowEventsOn(true);
         catalogue_->ShowRowPosition();
         setAcceptDrops(true);
-        ApplyFullScreen();
+        options_->startFullScreen();
     } catch (const table::TableError& e) {
         util::interaction().showError(e.message());
         startupOk_ = false;
@@ -93,10 +94,7 @@ QString TFormBook::chooseStartupCatalogue(const QString& argumentPath, const QSt
 
 void TFormBook::ApplyFullScreen()
 {
-    const bool full = menus_.action(QStringLiteral("mbFullScreen"))->isChecked();
-    for (QAction* top : menuBar()->actions())
-        top->setVisible(!full);
-    setWindowState(full ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));
+    applyFullScreen(*this, options_->fullScreen());
 }
 
 bool TFormBook::FormCloseQuery()

@@ -3,14 +3,15 @@
 #include "app/MenuSet.h"
 #include "app/TFormCommon.h"
 #include "app/options/OptionsPage.h"
+#include "app/options/PartPage.h"
 #include "app/options/SearchPage.h"
 #include "catalogue/Catalogue.h"
+#include "engines/table/Dataset.h"
 #include "util/Interaction.h"
 
 #include <QAction>
 #include <cmath>
 #include <limits>
-#include <map>
 
 namespace folianto::app {
 
@@ -18,48 +19,96 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
                                  RemoveTraces removeTraces)
     : catalogue_(catalogue), menus_(menus), host_(host), removeTraces_(std::move(removeTraces))
 {
+    pages_.add(1, pageRunner<SearchPage>(
+                      [](const settings::ProgramSettings& s) { return SearchConditions{s.substPath, s.subDirs, s.writeFound}; },
+                      [](const SearchConditions& v, settings::ProgramSettings& s) {
+                          s.substPath = v.substPath;
+                          s.subDirs = v.subDirs;
+                          s.writeFound = v.writeFound;
+                      }));
+    pages_.add(2, pageRunner<PartPage>([](const settings::ProgramSettings& s) { return s.partSize; },
+                                       [](qint32 size, settings::ProgramSettings& s) { s.partSize = size; }));
 }
 
 void OptionsCommands::mConditionClick(int tag)
 {
-    // Each options page by the tag of the item that opens it.
-    static const std::map<int, void (OptionsCommands::*)()> pages = {
-        {1, &OptionsCommands::searchConditions},
-    };
-    util::runCommand([this] { catalogue_.finishPendingEdit(); });
-    const auto page = pages.find(tag);
-    if (page != pages.end())
-        (this->*page->second)();
+    util::runCommand([this, tag] {
+        catalogue_.finishPendingEdit();
+        if (pages_.run(tag, host_.dialogParent(), host_.settings()))
+            host_.UpdateViewState();
+    });
 }
 
-void OptionsCommands::searchConditions()
+bool OptionsCommands::checked(const char* name) const
 {
-    settings::ProgramSettings& s = host_.settings();
-    const auto out = runOptionsPage<SearchPage>(host_.dialogParent(), {s.substPath, s.subDirs, s.writeFound});
-    if (!out)
-        return;
-    s.substPath = out->substPath;
-    s.subDirs = out->subDirs;
-    s.writeFound = out->writeFound;
+    return menus_.action(QString::fromLatin1(name))->isChecked();
+}
+
+bool OptionsCommands::fullScreen() const
+{
+    return checked("mbFullScreen");
 }
 
 void OptionsCommands::rememberBars()
 {
-    savedShowBar_ = menus_.action(QStringLiteral("mShowBar"))->isChecked();
-    savedShowStatus_ = menus_.action(QStringLiteral("mShowStatus"))->isChecked();
+    savedShowBar_ = checked("mShowBar");
+    savedShowStatus_ = checked("mShowStatus");
+}
+
+void OptionsCommands::setBarChecks(bool bar, bool status)
+{
+    menus_.action(QStringLiteral("mShowBar"))->setChecked(bar);
+    menus_.action(QStringLiteral("mShowStatus"))->setChecked(status);
+    host_.applyBarChecks();
 }
 
 void OptionsCommands::mCaseClick(QAction* item)
 {
     const QString name = item->objectName();
     host_.applyBarChecks();
-    rememberBars();
+    if (MenuSet::tag(item) == kFullScreenTag)
+        switchFullScreen(item);
+    else
+        rememberBars();
     if (name == QLatin1String("mCase"))
         catalogue_.setCaseSensitive(item->isChecked());
     else if (name == QLatin1String("mTestFile"))
         catalogue_.recomputeFileCheck();
     else if (name == QLatin1String("mProperties"))
         host_.showPropertiesPanel(item->isChecked());
+}
+
+void OptionsCommands::switchFullScreen(QAction* item)
+{
+    const bool full = item->isChecked();
+    table::Dataset& ds = catalogue_.Ds();
+    const int row = ds.isActive() ? ds.recNo() : 0;
+    host_.setWindowShown(false);
+    for (const char* other : {"mcFullScreen", "mbFullScreen"})
+        menus_.action(QString::fromLatin1(other))->setChecked(full);
+    if (full)
+        setBarChecks(false, false);
+    else
+        setBarChecks(savedShowBar_, savedShowStatus_);
+    host_.ApplyFullScreen();
+    host_.setWindowShown(true);
+    host_.focusFrontView();
+    if (row > 0) {
+        try {
+            ds.setRecNo(row);
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+void OptionsCommands::startFullScreen()
+{
+    rememberBars();
+    if (fullScreen()) {
+        menus_.action(QStringLiteral("mcFullScreen"))->setChecked(true);
+        setBarChecks(false, false);
+    }
+    host_.ApplyFullScreen();
 }
 
 void OptionsCommands::mXClick()

@@ -1,6 +1,7 @@
 #pragma once
-// What the options commands need of the window: the settings they change, and the toolbars,
-// status bar and properties panel that follow their check items.
+// What the options commands need of the window: the settings they change, the toolbars,
+// status bar and properties panel that follow their check items, and the window itself for
+// the full-screen switch.
 
 #include "app/settings/ProgramSettings.h"
 #include "util/CommandHost.h"
@@ -13,6 +14,13 @@ public:
     // The toolbars and the status bar follow "mShowBar" and "mShowStatus".
     virtual void applyBarChecks() = 0;
     virtual void showPropertiesPanel(bool shown) = 0; // `PanGrid`
+    // The window's frame, menu and state follow the check of "Весь &экран...".
+    virtual void ApplyFullScreen() = 0;
+    // Hides the window, or shows it and brings the program to the front.
+    virtual void setWindowShown(bool shown) = 0;
+    // The focus to the grid when the catalogue is in front, otherwise to the reading view in
+    // use (each only when it can take it).
+    virtual void focusFrontView() = 0;
 };
 
 } // namespace folianto::app
