@@ -62,6 +62,18 @@ void TFormBook::bindCommands()
     bind({"m1Closebook", "mp1CloseBook"}, book, &ReaderCommands::m1ClosebookClick);
     bind({"mpGoToBook"}, book, &ReaderCommands::mpGoToBookClick);
     bind({"mPage", "mpPage"}, book, &ReaderCommands::mPageClick);
+    reader::ReadingCommands& reading = book.reading();
+    using reader::ReadingCommands;
+    bind({"TlBtFind", "mSearch", "mpSearch"}, reading, &ReadingCommands::mSearchClick);
+    bind({"TlBtSetMark", "mSetbookmark", "pmSetMark"}, reading, &ReadingCommands::mSetbookmarkClick);
+    bind({"TlBtGotoMark", "mGotobookmark", "mpGoToMark"}, reading, &ReadingCommands::mGotobookmarkClick);
+    bind({"TlBtFont", "mFont", "mpFont"}, reading, &ReadingCommands::mFontClick);
+    bind({"TlBtColor", "mColor", "mpColor"}, reading, &ReadingCommands::mColorClick);
+    bind({"mSaveas", "mpSaveAs"}, reading, &ReadingCommands::mSaveasClick);
+    bind({"ButCopyClip"}, reading, &ReadingCommands::ButCopyClipClick);
+    bind({"mpCopyToName", "mpCopyToAuthor", "mpCopyToComment"}, reading, &ReadingCommands::mpCopyToNameClick);
+    connect(pme_, &QMenu::aboutToShow, this,
+            [this, &reading] { command(QStringLiteral("mpCopyToBook"))->setEnabled(reading.hasSelection()); });
     reader::bindPageControls(book.pages(), *cbPage_,
                              {command(QStringLiteral("mPage")), command(QStringLiteral("mpPage")),
                               command(QStringLiteral("CbPageAction"))});

@@ -5,6 +5,7 @@
 #include "app/PropertiesPanel.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
+#include "reader/ReaderCommands.h"
 #include "reader/CardFileEntries.h"
 
 #include <QComboBox>
@@ -105,6 +106,19 @@ void TFormBook::Hosts::setOpenBookTitle(const QString& title) { form_.sb_[3]->se
 void TFormBook::Hosts::setCaretText(const QString& text) { form_.sb_[4]->setText(text); }
 void TFormBook::Hosts::editBookCard() { form_.catalogueCommands_->ShowBookCard(false); }
 
+void TFormBook::Hosts::readingLookChanged(const reader::ReadingLook& look)
+{
+    settings::ProgramSettings& s = form_.settings_;
+    s.fastFont.takeFont(look.fastFont);
+    s.richFont.takeFont(look.richFont);
+    s.background = settings::WinColor::fromQColor(look.background, s.background);
+}
+
+reader::ReadingLook TFormBook::Hosts::readingLook(const settings::ProgramSettings& s)
+{
+    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor()};
+}
+
 // --- the options -----------------------------------------------------------------------------
 
 void TFormBook::Hosts::showPropertiesPanel(bool shown)
@@ -142,6 +156,8 @@ void TFormBook::Hosts::applySettings(const settings::ProgramSettings& s)
     form_.dbg_->setFont(s.gridFont.toQFont());
     form_.dbg_->horizontalHeader()->setFont(s.titleFont.toQFont());
     form_.statusBar()->setFont(s.titleFont.toQFont());
+    if (form_.readerCommands_)
+        form_.readerCommands_->views().applyLook(readingLook(s));
     form_.applyToolbarAndStatusChecks();
     if (form_.gridColumnsLive_)
         applyGridColumns(*form_.dbg_, *form_.model_, s.gridColumns);

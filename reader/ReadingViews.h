@@ -5,6 +5,7 @@
 // connects caretMoved / caretPositionShown to the status bar.
 
 #include "engines/textview/FastTextView.h"
+#include "reader/ReadingLook.h"
 #include "reader/RichReadingView.h"
 
 #include <QStackedWidget>
@@ -36,6 +37,11 @@ public:
     // length + 2; rich view: its character index) and scrolls that line to the top.
     void restorePosition(qint64 q);
     void focusViewInUse();
+
+    // The fonts and the shared background: the saved look at start-up, and the font and
+    // colour commands. The rich view keeps its caret through a change of font.
+    void applyLook(const ReadingLook& look);
+    ReadingLook look() const;
 
     // "line : column" of the caret in the view that has the focus; empty when neither has.
     QString caretPositionText() const;

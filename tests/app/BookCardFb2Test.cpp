@@ -45,7 +45,7 @@ TEST_F(CardFromFb2, TheDescriptionFillsTheEmptyDefaults)
             EXPECT_EQ(card(d).DBEAuthor->text(), c.author);
             EXPECT_EQ(card(d).topicText(), c.topic);
         });
-        EXPECT_TRUE(form->ShowBookCard(true));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(true));
         ui.verifyAllConsumed();
         auto rows = stored();
         ASSERT_TRUE(rows->locate(field::BookName, QStringLiteral("Мёртвые души")));
