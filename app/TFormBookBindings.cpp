@@ -11,6 +11,7 @@
 #include "catalogue/CatalogueCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
+#include "reader/LibreOfficeConverter.h"
 #include "reader/ReaderCommands.h"
 #include "util/Interaction.h"
 
@@ -29,6 +30,10 @@ void TFormBook::createCommands()
     exchange_ = std::make_unique<exchange::ExchangeCommands>(*catalogue_, host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
+    // Word and HTML books through LibreOffice; the window is repainted while it works.
+    reader::LibreOfficeSettings office;
+    office.whileWaiting = [this] { repaint(); };
+    readerCommands_->session().setConverter(std::make_unique<reader::LibreOfficeConverter>(office));
     placeReadingViews();
     setBookCloser([this](bool atEnd) { readerCommands_->session().CloseBook(atEnd); });
 }
