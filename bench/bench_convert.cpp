@@ -4,7 +4,7 @@
 #include "reader/LibreOfficeConverter.h"
 #include "reader/ReadingViews.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -96,14 +96,7 @@ BENCHMARK(BM_ConvertDocxWarm)->Unit(benchmark::kSecond)->Iterations(1)->Repetiti
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     g_dir = &dir;
-    if (!makeDocx())
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, makeDocx);
 }

@@ -3,7 +3,7 @@
 #include "reader/ReadingViews.h"
 #include "reader/TextFind.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
 #include <QTextCursor>
 #include <benchmark/benchmark.h>
 
@@ -51,10 +51,5 @@ BENCHMARK(BM_FindStep<false>)->Name("BM_FindStepRichView")->Unit(benchmark::kMil
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }
