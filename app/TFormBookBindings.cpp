@@ -14,6 +14,7 @@
 #include "catalogue/CatalogueCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
+#include "reader/LibreOfficeConverter.h"
 #include "reader/ReaderCommands.h"
 #include "util/Interaction.h"
 
@@ -36,6 +37,10 @@ void TFormBook::createCommands()
     options_->pages().add(3, [this](QWidget* parent, settings::ProgramSettings& s) { return alarm_->runPage(parent, s); });
     tray_ = std::make_unique<TrayMode>(*this, [this] { focusFrontView(); });
     help_ = std::make_unique<HelpCommands>(static_cast<OptionsCommandsHost&>(host));
+    // Word and HTML books through LibreOffice; the window is repainted while it works.
+    reader::LibreOfficeSettings office;
+    office.whileWaiting = [this] { repaint(); };
+    readerCommands_->session().setConverter(std::make_unique<reader::LibreOfficeConverter>(office));
     placeReadingViews();
     setBookCloser([this](bool atEnd) { readerCommands_->session().CloseBook(atEnd); });
 }
@@ -69,6 +74,18 @@ void TFormBook::bindCommands()
     bind({"m1Closebook", "mp1CloseBook"}, book, &ReaderCommands::m1ClosebookClick);
     bind({"mpGoToBook"}, book, &ReaderCommands::mpGoToBookClick);
     bind({"mPage", "mpPage"}, book, &ReaderCommands::mPageClick);
+    reader::ReadingCommands& reading = book.reading();
+    using reader::ReadingCommands;
+    bind({"TlBtFind", "mSearch", "mpSearch"}, reading, &ReadingCommands::mSearchClick);
+    bind({"TlBtSetMark", "mSetbookmark", "pmSetMark"}, reading, &ReadingCommands::mSetbookmarkClick);
+    bind({"TlBtGotoMark", "mGotobookmark", "mpGoToMark"}, reading, &ReadingCommands::mGotobookmarkClick);
+    bind({"TlBtFont", "mFont", "mpFont"}, reading, &ReadingCommands::mFontClick);
+    bind({"TlBtColor", "mColor", "mpColor"}, reading, &ReadingCommands::mColorClick);
+    bind({"mSaveas", "mpSaveAs"}, reading, &ReadingCommands::mSaveasClick);
+    bind({"ButCopyClip"}, reading, &ReadingCommands::ButCopyClipClick);
+    bind({"mpCopyToName", "mpCopyToAuthor", "mpCopyToComment"}, reading, &ReadingCommands::mpCopyToNameClick);
+    connect(ui_.pme, &QMenu::aboutToShow, this,
+            [this, &reading] { command(QStringLiteral("mpCopyToBook"))->setEnabled(reading.hasSelection()); });
     reader::bindPageControls(book.pages(), *ui_.cbPage,
                              {command(QStringLiteral("mPage")), command(QStringLiteral("mpPage")),
                               command(QStringLiteral("CbPageAction"))});

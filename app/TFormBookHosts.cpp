@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueCommands.h"
 #include "engines/codepage/CodePages.h"
 #include "exchange/ImportDbfPage.h"
+#include "reader/ReaderCommands.h"
 #include "reader/CardFileEntries.h"
 #include "util/TFormTopic.h"
 
@@ -132,6 +133,19 @@ void TFormBook::Hosts::setOpenBookTitle(const QString& title) { form_.ui_.sb[3]-
 void TFormBook::Hosts::setCaretText(const QString& text) { form_.ui_.sb[4]->setText(text); }
 void TFormBook::Hosts::editBookCard() { form_.catalogueCommands_->ShowBookCard(false); }
 
+void TFormBook::Hosts::readingLookChanged(const reader::ReadingLook& look)
+{
+    settings::ProgramSettings& s = form_.settings_;
+    s.fastFont.takeFont(look.fastFont);
+    s.richFont.takeFont(look.richFont);
+    s.background = settings::WinColor::fromQColor(look.background, s.background);
+}
+
+reader::ReadingLook TFormBook::Hosts::readingLook(const settings::ProgramSettings& s)
+{
+    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor()};
+}
+
 // --- the options -----------------------------------------------------------------------------
 
 void TFormBook::Hosts::showPropertiesPanel(bool shown)
@@ -187,6 +201,8 @@ void TFormBook::Hosts::applySettings(const settings::ProgramSettings& s)
     form_.ui_.dbg->setFont(s.gridFont.toQFont());
     form_.ui_.dbg->horizontalHeader()->setFont(s.titleFont.toQFont());
     form_.statusBar()->setFont(s.titleFont.toQFont());
+    if (form_.readerCommands_)
+        form_.readerCommands_->views().applyLook(readingLook(s));
     form_.applyToolbarAndStatusChecks();
     if (form_.gridColumnsLive_)
         applyGridColumns(*form_.ui_.dbg, *form_.ui_.model, s.gridColumns);

@@ -63,6 +63,7 @@ public:
     void setOpenBookTitle(const QString& title) override;
     void setCaretText(const QString& text) override;
     void editBookCard() override;
+    void readingLookChanged(const reader::ReadingLook& look) override;
 
     // the imports and exports
     catalogue::Catalogue& catalogue() override { return form_.catalogue(); }
@@ -91,6 +92,8 @@ public:
     // What the archive extractors and the book file search take from the window.
     reader::ArchiveRequest archiveRequest() const;
     reader::LocationSettings locationSettings(std::function<void()> whileSearching) const;
+    // The reading views' look that the settings hold.
+    static reader::ReadingLook readingLook(const settings::ProgramSettings& s);
 
 private:
     bool checked(const char* item) const;

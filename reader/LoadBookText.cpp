@@ -172,6 +172,7 @@ bool BookTextLoader::LoadBookText()
     // FictionBook is known by its content, whatever the file is called, and read whole like RTF.
     const bool fb2 = !rtf && fb2::looksLikeFb2(readBookBytes(state_.currentBookFile, {0, kFb2Head}));
     documentShown_ = rtf || fb2;
+    rtfShown_ = rtf;
     const BookDivision division = fb2 ? BookDivision{} : divideBook(fileSize, partSize_, suffix);
     if (!division.divided)
         pages_.clear(); // no stale part number may shift the position of a book read whole

@@ -51,6 +51,10 @@ public:
     // True when the rich view shows a formatted document (RTF or FictionBook): positions and
     // sizes then count the shown text, not the file.
     bool documentShown() const { return documentShown_; }
+    bool rtfShown() const { return documentShown_ && rtfShown_; }
+    // True when the shown text may hold characters Windows-1251 lacks (a Unicode or FictionBook
+    // book): saved, it is written in UTF-8.
+    bool unicodeShown() const { return shown_.unicode.has_value() || (documentShown_ && !rtfShown_); }
 
 Q_SIGNALS:
     void bookPanelRequested();
@@ -74,6 +78,7 @@ private:
     bool fastRead_ = false;
     ShownPart shown_;
     bool documentShown_ = false;
+    bool rtfShown_ = false;
 };
 
 } // namespace folianto::reader

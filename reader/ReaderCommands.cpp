@@ -8,7 +8,8 @@ constexpr int kAtEndTag = 2;
 }
 
 ReaderCommands::ReaderCommands(catalogue::Catalogue& catalogue, ReaderCommandsHost& host)
-    : host_(host), views_{new ReadingViews}, session_(catalogue, *views_.view, pages_, host)
+    : host_(host), views_{new ReadingViews}, session_(catalogue, *views_.view, pages_, host),
+      reading_(catalogue, *views_.view, session_.loader(), host)
 {
     BookTextLoader& loader = session_.loader();
     connect(&loader, &BookTextLoader::bookPanelRequested, this, [this] { host_.showBookView(); });
@@ -17,7 +18,11 @@ ReaderCommands::ReaderCommands(catalogue::Catalogue& catalogue, ReaderCommandsHo
     // shown in the error box instead of leaving through the combo box's signal.
     disconnect(&pages_, &PageList::picked, &loader, nullptr);
     connect(&pages_, &PageList::picked, this, [this] { CbPageClick(); });
-    connect(views_.view, &ReadingViews::caretMoved, views_.view, &ReadingViews::showCaretPosition);
+    // The caret is shown while the book is in front; a failure to show it is of no consequence.
+    connect(views_.view, &ReadingViews::caretMoved, this, [this] {
+        if (!host_.catalogueShown())
+            views_.view->showCaretPosition();
+    });
     connect(views_.view, &ReadingViews::caretPositionShown, this,
             [this](const QString& text) { host_.setCaretText(text); });
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The reader's commands: opening and closing the book, going to its row, and the parts of a
-// long book. They own the reading views, the page list and the open book's session. The
-// window places the views in its book panel, binds the page controls to pages() and its
-// menu items and tool buttons to these methods.
+// The reader's commands: opening and closing the book, going to its row, the parts of a
+// long book, and (through reading()) the commands used while reading. They own the reading
+// views, the page list and the open book's session. The window places the views in its book
+// panel, binds the page controls to pages() and its menu items and tool buttons to these
+// methods.
 
 #include "reader/BookSession.h"
 #include "reader/PageList.h"
 #include "reader/ReaderCommandsHost.h"
+#include "reader/ReadingCommands.h"
 #include "reader/ReadingViews.h"
 
 #include <QObject>
@@ -22,6 +24,7 @@ public:
     ReadingViews& views() { return *views_.view; } // `ReRich`, `ReFast`; unparented until placed
     PageList& pages() { return pages_; }
     BookSession& session() { return session_; }
+    ReadingCommands& reading() { return reading_; } // find, bookmark, font, save, copy, paste
 
     void mOpenbookClick(int tag);  // tag 21: with the external program
     void mCloseBookClick(int tag); // tag 2: at the end
@@ -41,6 +44,7 @@ private:
     Views views_;
     PageList pages_;
     BookSession session_;
+    ReadingCommands reading_;
 };
 
 } // namespace folianto::reader

@@ -178,6 +178,29 @@ void ReadingViews::focusViewInUse()
         view->setFocus(Qt::OtherFocusReason);
 }
 
+void ReadingViews::applyLook(const ReadingLook& look)
+{
+    fast_->setFont(look.fastFont);
+    if (rich_->font() != look.richFont) {
+        const int caret = rich_->caretPosition();
+        UpdatesSuspended suspended(rich_);
+        rich_->setFont(look.richFont);
+        rich_->setCaretPosition(caret);
+    }
+    if (look.background.isValid()) {
+        for (QWidget* view : {static_cast<QWidget*>(fast_), static_cast<QWidget*>(rich_)}) {
+            QPalette palette = view->palette();
+            palette.setColor(QPalette::Base, look.background);
+            view->setPalette(palette);
+        }
+    }
+}
+
+ReadingLook ReadingViews::look() const
+{
+    return {fast_->font(), rich_->font(), rich_->palette().color(QPalette::Base)};
+}
+
 QString ReadingViews::caretPositionText() const
 {
     if (holdsFocus(*fast_)) {

@@ -6,6 +6,7 @@
 
 #include "engines/textview/FastTextView.h"
 #include "reader/LineStarts.h"
+#include "reader/ReadingLook.h"
 #include "reader/RichReadingView.h"
 
 #include <QStackedWidget>
@@ -46,6 +47,11 @@ public:
     qint64 topLinePosition() const;
     qint64 selectionStartPosition() const;
     void focusViewInUse();
+
+    // The fonts and the shared background: the saved look at start-up, and the font and
+    // colour commands. The rich view keeps its caret through a change of font.
+    void applyLook(const ReadingLook& look);
+    ReadingLook look() const;
 
     // "line : column" of the caret in the view that has the focus; empty when neither has.
     QString caretPositionText() const;

@@ -56,6 +56,13 @@ public:
     virtual FileChoice saveFileChoice(const FileDialogRequest& r) = 0;
     virtual QString folderName(const QString& caption, const QString& directory) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+    // The font dialog offering only fixed-pitch fonts when fixedPitchOnly; the Qt one obeys
+    // it, a scripted one answers as chooseFont does.
+    virtual std::optional<QFont> chooseViewFont(const QFont& initial, bool fixedPitchOnly)
+    {
+        (void)fixedPitchOnly;
+        return chooseFont(initial);
+    }
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 
     // Runs a dialog modally and returns QDialog::Accepted or QDialog::Rejected. A scripted

@@ -169,8 +169,14 @@ QString QtInteraction::folderName(const QString& caption, const QString& directo
 
 std::optional<QFont> QtInteraction::chooseFont(const QFont& initial)
 {
+    return chooseViewFont(initial, false);
+}
+
+std::optional<QFont> QtInteraction::chooseViewFont(const QFont& initial, bool fixedPitchOnly)
+{
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, dialogParent());
+    const QFontDialog::FontDialogOptions options = fixedPitchOnly ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions();
+    const QFont font = QFontDialog::getFont(&ok, initial, dialogParent(), QString(), options);
     if (!ok)
         return std::nullopt;
     return font;

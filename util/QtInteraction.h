@@ -28,6 +28,7 @@ public:
     FileChoice saveFileChoice(const FileDialogRequest& r) override;
     QString folderName(const QString& caption, const QString& directory) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<QFont> chooseViewFont(const QFont& initial, bool fixedPitchOnly) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
 
     int runDialog(QDialog& dialog) override;
