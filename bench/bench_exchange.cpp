@@ -9,7 +9,7 @@
 #include "exchange/DbfImport.h"
 #include "exchange/ImportDbfPage.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -114,10 +114,5 @@ BENCHMARK(BM_OpenImportPage)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

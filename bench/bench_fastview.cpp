@@ -3,7 +3,7 @@
 #include "engines/codepage/CodePages.h"
 #include "reader/ReadingViews.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -42,10 +42,5 @@ BENCHMARK(BM_ShowPartInFastView)->Unit(benchmark::kMillisecond)->Repetitions(7)-
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }
