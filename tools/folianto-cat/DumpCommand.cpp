@@ -1,8 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "OutBuffer.h"
-#include "SortOption.h"
-#include "catalogue/CatalogueRecord.h"
+#include "CatalogueView.h"
 #include "engines/table/Dataset.h"
 
 #include <vector>
@@ -10,16 +9,8 @@
 using folianto::table::CellView;
 using folianto::table::Dataset;
 using folianto::table::FieldType;
-using folianto::table::TableError;
 
 namespace {
-
-struct DumpOptions {
-    QString file;
-    QString filter;
-    QString sort;
-    bool noCase = false;
-};
 
 // The header line and the rows of the view, tab-separated, through one buffer.
 void writeRows(const Dataset& ds, OutBuffer& out)
@@ -66,7 +57,7 @@ void writeRows(const Dataset& ds, OutBuffer& out)
 
 int runDump(const QStringList& args)
 {
-    DumpOptions opt;
+    CatalogueViewOptions opt;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if ((a == u"--filter" || a == u"--sort") && i + 1 < args.size())
@@ -82,20 +73,8 @@ int runDump(const QStringList& args)
         return usageError(QStringLiteral("dump needs a FILE"));
 
     Dataset ds;
-    ds.setFieldDefs(folianto::catalogue::catalogueFieldDefs());
-    ds.setFileName(opt.file);
-    try {
-        ds.open();
-        applySort(ds, opt.sort);
-        ds.setCaseInsensitive(opt.noCase);
-        if (!opt.filter.isEmpty()) {
-            ds.setFilterText(opt.filter);
-            ds.setFiltered(true);
-        }
-    } catch (const TableError& e) {
-        printError(QStringLiteral("%1: %2").arg(opt.file, e.message()));
+    if (!openCatalogueView(ds, opt))
         return 1;
-    }
     OutBuffer out(stdout);
     writeRows(ds, out);
     return 0;

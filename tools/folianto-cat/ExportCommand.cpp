@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "Console.h"
-#include "SortOption.h"
-#include "catalogue/CatalogueRecord.h"
+#include "CatalogueView.h"
 #include "engines/dbf/DbfError.h"
 #include "engines/table/Dataset.h"
 #include "exchange/CatalogueExport.h"
@@ -64,25 +63,14 @@ int runExport(const QStringList& args)
         return usageError(QStringLiteral("export: empty delimiter"));
 
     Dataset ds;
-    ds.setFieldDefs(folianto::catalogue::catalogueFieldDefs());
-    ds.setFileName(opt.catalogue);
+    if (!openCatalogueView(ds, {opt.catalogue, opt.sort, opt.filter}))
+        return 1;
     exchange::ExportRequest request;
     request.type = *type;
     request.target = opt.out;
     request.catalogueFile = opt.catalogue;
     request.delimiter = *delimiter;
     request.when = QDateTime::currentDateTime();
-    try {
-        ds.open();
-        applySort(ds, opt.sort);
-        if (!opt.filter.isEmpty()) {
-            ds.setFilterText(opt.filter);
-            ds.setFiltered(true);
-        }
-    } catch (const TableError& e) {
-        printError(QStringLiteral("%1: %2").arg(opt.catalogue, e.message()));
-        return 1;
-    }
     try {
         if (!exchange::runExport(ds, request)) {
             printError(QStringLiteral("%1: the catalogue could not be packed into the archive").arg(opt.out));
