@@ -29,12 +29,8 @@ class ExchangeCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        table::Dataset ds;
-        test::makeCatalogue(ds, {{"Бесы", "Достоевский", "Роман", "", "besy.txt", 1200},
-                                 {"Азазель", "Акунин", "Детектив", "", "", {}},
-                                 {"Война", "Толстой", "Роман", "", "", 7}});
         path = dir.file("books.bon");
-        ds.saveToFile(path);
+        test::saveThreeBooks(path);
         ASSERT_TRUE(host.cat.SwitchCatalogue(path));
         host.cat.setRowEventsOn(true);
     }

@@ -42,6 +42,16 @@ inline void makeCatalogue(table::Dataset& ds, const std::vector<BookRow>& rows)
     appendBooks(ds, rows);
 }
 
+// Three books (one without a file, one without a size) saved as a catalogue file at `path`.
+inline void saveThreeBooks(const QString& path)
+{
+    table::Dataset ds;
+    makeCatalogue(ds, {{"Бесы", "Достоевский", "Роман", "", "besy.txt", 1200},
+                       {"Азазель", "Акунин", "Детектив", "", "", {}},
+                       {"Война", "Толстой", "Роман", "", "", 7}});
+    ds.saveToFile(path);
+}
+
 // Each row of the cursor's view as "title|author|topic|comment|file|size".
 inline QStringList bookRows(const table::Dataset& ds)
 {

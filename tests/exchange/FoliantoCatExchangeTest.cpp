@@ -20,12 +20,8 @@ protected:
     {
         if (!QFileInfo(test::catToolPath()).isExecutable())
             GTEST_SKIP() << "folianto-cat is not built next to this test (build the folianto-cat target)";
-        table::Dataset ds;
-        test::makeCatalogue(ds, {{"Бесы", "Достоевский", "Роман", "", "besy.txt", 1200},
-                                 {"Азазель", "Акунин", "Детектив", "", "", {}},
-                                 {"Война", "Толстой", "Роман", "", "", 7}});
         catalogue = dir.file("books.bon");
-        ds.saveToFile(catalogue);
+        test::saveThreeBooks(catalogue);
     }
 
     TempDir dir;
