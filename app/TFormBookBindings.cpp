@@ -9,12 +9,14 @@
 #include "app/TFormBookHosts.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
+#include "catalogue/CatalogueViewCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
 #include "reader/ReaderCommands.h"
 #include "util/Interaction.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QShortcut>
 #include <QTableView>
@@ -25,6 +27,10 @@ void TFormBook::createCommands()
 {
     Hosts& host = *hosts_;
     catalogueCommands_ = std::make_unique<catalogue::CatalogueCommands>(*catalogue_, catalogue::CatalogueControls{*dbg_, *cb_}, host);
+    const catalogue::FilterItems filterItems{*command(QStringLiteral("mpFilter")), *command(QStringLiteral("mpFiltGroup")),
+                                             *command(QStringLiteral("mFilter"))};
+    viewCommands_ = std::make_unique<catalogue::CatalogueViewCommands>(
+        *catalogue_, catalogue::CatalogueViewControls{*dbg_, filterItems, catalogueCommands_->topicCache()}, host);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(*catalogue_, host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
@@ -52,7 +58,20 @@ void TFormBook::bindCommands()
     bind({"mpClone"}, cat, &CatalogueCommands::mpCloneClick);
     bind({"mpDef"}, cat, &CatalogueCommands::mpDefClick);
     connect(labInfo_, &ClickLabel::clicked, this, [&cat] { cat.LabInfoClick(); });
-    connect(pm_, &QMenu::aboutToShow, this, [this, &cat] { command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered()); });
+    connect(pm_, &QMenu::aboutToShow, this, [this, &cat] { // PmPopup
+        command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered());
+        command(QStringLiteral("mpReplace"))->setEnabled(cat.mpReplaceOffered());
+    });
+
+    // the catalogue view: sort, find, filter, topics
+    catalogue::SortCommands& sort = viewCommands_->sort();
+    catalogue::FilterCommands& filter = viewCommands_->filter();
+    connect(dbg_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [&sort](int column) { sort.DBGTitleClick(column); });
+    bind({"mpSortGroup"}, sort, &catalogue::SortCommands::mpSortGroupClick);
+    bind({"mFind", "mpFind"}, filter, &catalogue::FilterCommands::mpFindClick);
+    bind({"mFilter", "mpFilter", "mpFiltGroup"}, filter, &catalogue::FilterCommands::mpFilterClick);
+    bind({"mpTopic"}, viewCommands_->topics(), &catalogue::TopicCommands::mpTopicClick);
 
     // the reader
     ReaderCommands& book = *readerCommands_;
@@ -68,7 +87,7 @@ void TFormBook::bindCommands()
 
     // the options
     OptionsCommands& options = *options_;
-    bind({"mCondition"}, options, &OptionsCommands::mConditionClick);
+    bind({"mCondition", "mDefTable"}, options, &OptionsCommands::mConditionClick);
     bind({"mShowBar", "mShowStatus", "mProperties", "mConFile", "mTestFile", "mCase", "mConfirm"}, options,
          &OptionsCommands::mCaseClick);
     bind({"mX"}, options, &OptionsCommands::mXClick);
@@ -92,8 +111,12 @@ void TFormBook::bindShortcuts()
     const int external = MenuSet::tag(command(QStringLiteral("mpExternal")));
     // Escape in the grid asks the window to close, as "Вы&ход" does.
     shortcut(dbg_, QKeyCombination(Qt::Key_Escape), [this] { mExitClick(); });
-    // The grid: Enter and a double click open the book, Ctrl+Enter with the external program.
-    connect(dbg_, &QAbstractItemView::doubleClicked, this, [&book] { book.mOpenbookClick(0); });
+    // The grid: Enter and a double click open the book, Ctrl+Enter with the external program. A
+    // double click that follows a title click opens nothing.
+    connect(dbg_, &QAbstractItemView::doubleClicked, this, [this, &book] {
+        if (!titleClickGuard_)
+            book.mOpenbookClick(0);
+    });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         shortcut(dbg_, QKeyCombination(key), [&book] { book.mOpenbookClick(0); });
         shortcut(dbg_, QKeyCombination(Qt::CTRL, key), [&book, external] { book.mOpenbookClick(external); });

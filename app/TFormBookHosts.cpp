@@ -113,6 +113,24 @@ void TFormBook::Hosts::showPropertiesPanel(bool shown)
     form_.update();
 }
 
+catalogue::TablePageServices TFormBook::Hosts::tablePageServices()
+{
+    TFormBook& form = form_;
+    catalogue::TablePageServices services;
+    services.catalogue = &form.catalogue_->Ds();
+    services.grid = form.dbg_;
+    services.setGridFont = [&form](const QFont& font) {
+        form.dbg_->setFont(font);
+        form.settings_.gridFont.takeFont(font);
+    };
+    services.setTitleFont = [&form](const QFont& font) {
+        form.dbg_->horizontalHeader()->setFont(font);
+        form.statusBar()->setFont(font);
+        form.settings_.titleFont.takeFont(font);
+    };
+    return services;
+}
+
 // --- the settings kept between runs ------------------------------------------------------------
 
 settings::ProgramSettings TFormBook::Hosts::designSettings() const

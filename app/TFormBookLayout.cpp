@@ -6,6 +6,7 @@
 #include "app/PropertiesPanel.h"
 #include "app/TFormBook.h"
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/GridLook.h"
 #include "engines/table/DatasetModel.h"
 #include "reader/ReaderCommands.h"
 
@@ -124,7 +125,8 @@ void TFormBook::buildGrid()
     model_ = new table::DatasetModel(catalogue_->Ds(), dbg_);
     model_->setHeaderTitles(catalogue::catalogueColumnTitles());
     dbg_->setModel(model_);
-    dbg_->setItemDelegate(new GridCellDelegate(dbg_));
+    catalogue::installGridLook(*dbg_, catalogue_->Ds(),
+                               [this] { return menus_.action(QStringLiteral("mTestFile"))->isChecked(); });
     dbg_->setSelectionMode(QAbstractItemView::SingleSelection);
     dbg_->setSelectionBehavior(QAbstractItemView::SelectItems);
     dbg_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -25,6 +25,7 @@ void OptionsCommands::mConditionClick(int tag)
     // Each options page by the tag of the item that opens it.
     static const std::map<int, void (OptionsCommands::*)()> pages = {
         {1, &OptionsCommands::searchConditions},
+        {5, &OptionsCommands::tableSettings},
     };
     util::runCommand([this] { catalogue_.finishPendingEdit(); });
     const auto page = pages.find(tag);
@@ -41,6 +42,18 @@ void OptionsCommands::searchConditions()
     s.substPath = out->substPath;
     s.subDirs = out->subDirs;
     s.writeFound = out->writeFound;
+}
+
+void OptionsCommands::tableSettings()
+{
+    settings::ProgramSettings& s = host_.settings();
+    const auto out = runOptionsPage<catalogue::TablePage>(host_.dialogParent(), {s.sortFields, s.filterConditions},
+                                                          host_.tablePageServices());
+    if (!out)
+        return;
+    s.sortFields = out->sortFields;
+    s.filterConditions = out->filterConditions;
+    host_.UpdateViewState();
 }
 
 void OptionsCommands::rememberBars()

@@ -45,6 +45,7 @@ public:
 
 private:
     void searchConditions();
+    void tableSettings();
 
     catalogue::Catalogue& catalogue_;
     MenuSet& menus_;

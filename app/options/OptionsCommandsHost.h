@@ -3,6 +3,7 @@
 // status bar and properties panel that follow their check items.
 
 #include "app/settings/ProgramSettings.h"
+#include "catalogue/TablePage.h"
 #include "util/CommandHost.h"
 
 namespace folianto::app {
@@ -13,6 +14,8 @@ public:
     // The toolbars and the status bar follow "mShowBar" and "mShowStatus".
     virtual void applyBarChecks() = 0;
     virtual void showPropertiesPanel(bool shown) = 0; // `PanGrid`
+    // What the page `ShTab` changes at once: the grid's columns and fonts.
+    virtual catalogue::TablePageServices tablePageServices() = 0;
 };
 
 } // namespace folianto::app
