@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "OffscreenMain.h"
+
 using namespace folianto;
 using namespace folianto::catalogue;
 
@@ -230,12 +232,4 @@ BENCHMARK(BM_RebuildTopicCache)->Unit(benchmark::kMillisecond)->Repetitions(5)->
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+FOLIANTO_OFFSCREEN_BENCHMARK_MAIN()

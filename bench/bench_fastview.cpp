@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "OffscreenMain.h"
+
 namespace {
 
 QByteArray russianPart(qsizetype size)
@@ -40,12 +42,4 @@ BENCHMARK(BM_ShowPartInFastView)->Unit(benchmark::kMillisecond)->Repetitions(7)-
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+FOLIANTO_OFFSCREEN_BENCHMARK_MAIN()

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -75,18 +76,21 @@ TablePage::TablePage(QWidget* page, TablePageServices services) : QObject(page),
     rbAnd_->setChecked(true);
 
     connect(lbFld_, &QListWidget::currentRowChanged, this, [this] { LbFldClick(); });
-    connect(lbFld_, &QListWidget::itemDoubleClicked, this, [this] { ButAddSortClick(); });
-    connect(butColumn_, &QPushButton::clicked, this, [this] { ButColumnClick(); });
-    connect(chVis_, &QCheckBox::clicked, this, [this] { ButColumnClick(); });
-    connect(butFontGrid_, &QPushButton::clicked, this, [this] { ButFontGridClick(); });
-    connect(butFontTitle_, &QPushButton::clicked, this, [this] { ButFontTitleClick(); });
-    connect(butAddSort_, &QPushButton::clicked, this, [this] { ButAddSortClick(); });
-    connect(butDelSort_, &QPushButton::clicked, this, [this] { ButDelSortClick(); });
-    connect(lbSort_, &QListWidget::itemDoubleClicked, this, [this] { ButDelSortClick(); });
-    connect(butAddFilt_, &QPushButton::clicked, this, [this] { ButAddFiltClick(); });
-    connect(butDelFilt_, &QPushButton::clicked, this, [this] { ButDelFiltClick(); });
-    connect(lbFilt_, &QListWidget::itemDoubleClicked, this, [this] { ButDelFiltClick(); });
-    connect(butTestFilt_, &QPushButton::clicked, this, [this] { ButTestFiltClick(); });
+    using Handler = void (TablePage::*)();
+    const std::pair<QAbstractButton*, Handler> clicks[] = {
+        {butColumn_, &TablePage::ButColumnClick},       {chVis_, &TablePage::ButColumnClick},
+        {butFontGrid_, &TablePage::ButFontGridClick},   {butFontTitle_, &TablePage::ButFontTitleClick},
+        {butAddSort_, &TablePage::ButAddSortClick},     {butDelSort_, &TablePage::ButDelSortClick},
+        {butAddFilt_, &TablePage::ButAddFiltClick},     {butDelFilt_, &TablePage::ButDelFiltClick},
+        {butTestFilt_, &TablePage::ButTestFiltClick},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+    const std::pair<QListWidget*, Handler> doubleClicks[] = {
+        {lbFld_, &TablePage::ButAddSortClick}, {lbSort_, &TablePage::ButDelSortClick},
+        {lbFilt_, &TablePage::ButDelFiltClick}};
+    for (const auto& [list, handler] : doubleClicks)
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, handler] { (this->*handler)(); });
     for (QObject* watched : {static_cast<QObject*>(edVal_), static_cast<QObject*>(lbSort_),
                              static_cast<QObject*>(lbFilt_)})
         watched->installEventFilter(this);
