@@ -109,7 +109,8 @@ void TablePage::build(QWidget* page)
     layout->setContentsMargins(4, 4, 4, 2);
     layout->setSpacing(4);
     lbFld_ = makeList(page, "LbFld");
-    lbFld_->setMaximumWidth(120);
+    lbFld_->setFixedWidth(120);
+    lbFld_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(lbFld_, 0, 0, 2, 1);
 
     auto* column = new QGroupBox(QStringLiteral("Колонка"), page);
@@ -118,21 +119,24 @@ void TablePage::build(QWidget* page)
     edDisplay_->setObjectName(QStringLiteral("EdDisplay"));
     edDisplay_->setToolTip(QStringLiteral("Заголовок колонки"));
     butColumn_ = makeButton(column, QStringLiteral("V"), "ButColumn", QStringLiteral("Применить"));
-    butColumn_->setMaximumWidth(28);
+    butColumn_->setFixedWidth(28);
     chVis_ = new QCheckBox(QStringLiteral("Видимость"), column);
     chVis_->setObjectName(QStringLiteral("ChVis"));
     butFontGrid_ = makeButton(column, QStringLiteral("таблицы..."), "ButFontGrid");
     butFontTitle_ = makeButton(column, QStringLiteral("заголовка..."), "ButFontTitle");
-    columnLayout->addWidget(edDisplay_, 0, 0);
-    columnLayout->addWidget(butColumn_, 0, 1);
-    columnLayout->addWidget(chVis_, 1, 0, 1, 2);
-    columnLayout->addWidget(new QLabel(QStringLiteral("Шрифты:"), column), 2, 0, 1, 2);
-    columnLayout->addWidget(butFontGrid_, 3, 0, 1, 2);
-    columnLayout->addWidget(butFontTitle_, 4, 0, 1, 2);
+    columnLayout->setContentsMargins(4, 2, 4, 2);
+    columnLayout->setVerticalSpacing(2);
+    columnLayout->addWidget(edDisplay_, 0, 0, 1, 2);
+    columnLayout->addWidget(butColumn_, 0, 2);
+    columnLayout->addWidget(chVis_, 1, 0, 1, 3);
+    columnLayout->addWidget(new QLabel(QStringLiteral("Шрифты:"), column), 2, 0);
+    columnLayout->addWidget(butFontGrid_, 2, 1);
+    columnLayout->addWidget(butFontTitle_, 2, 2);
     layout->addWidget(column, 0, 1);
 
     auto* sort = new QGroupBox(QStringLiteral("Сортировка"), page);
     auto* sortLayout = new QGridLayout(sort);
+    sortLayout->setContentsMargins(4, 2, 4, 2);
     butAddSort_ = makeButton(sort, QStringLiteral("->"), "ButAddSort", QStringLiteral("Добавить поле"));
     butDelSort_ = makeButton(sort, QStringLiteral("<-"), "ButDelSort", QStringLiteral("Удалить поле"));
     butAddSort_->setMaximumWidth(32);
@@ -154,6 +158,7 @@ void TablePage::build(QWidget* page)
     andOr->setObjectName(QStringLiteral("PanAndOr"));
     auto* andOrLayout = new QHBoxLayout(andOr);
     andOrLayout->setContentsMargins(0, 0, 0, 0);
+    andOrLayout->setSpacing(3);
     rbAnd_ = new QRadioButton(QStringLiteral("и"), andOr);
     rbAnd_->setObjectName(QStringLiteral("RbAnd"));
     rbOr_ = new QRadioButton(QStringLiteral("или"), andOr);
@@ -162,7 +167,7 @@ void TablePage::build(QWidget* page)
     ch1_->setObjectName(QStringLiteral("Ch1"));
     ch2_ = new QCheckBox(QStringLiteral(")"), andOr);
     ch2_->setObjectName(QStringLiteral("Ch2"));
-    butAddFilt_ = makeButton(andOr, QStringLiteral("+"), "ButAddFilt", QStringLiteral("Добавить условие"));
+    butAddFilt_ = makeButton(filter, QStringLiteral("+"), "ButAddFilt", QStringLiteral("Добавить условие"));
     butAddFilt_->setMaximumWidth(28);
     andOrLayout->addWidget(new QLabel(QStringLiteral("и - или"), andOr));
     andOrLayout->addWidget(rbAnd_);
@@ -170,12 +175,12 @@ void TablePage::build(QWidget* page)
     andOrLayout->addWidget(ch1_);
     andOrLayout->addWidget(ch2_);
     andOrLayout->addStretch();
-    andOrLayout->addWidget(butAddFilt_);
     lbFilt_ = makeList(filter, "LbFilt");
     butDelFilt_ = makeButton(filter, QStringLiteral("Удалить"), "ButDelFilt", QStringLiteral("Удалить условие"));
     butTestFilt_ = makeButton(filter, QStringLiteral("Тест"), "ButTestFilt");
     filterLayout->addWidget(cbEq_, 0, 0);
-    filterLayout->addWidget(edVal_, 0, 1, 1, 2);
+    filterLayout->addWidget(edVal_, 0, 1);
+    filterLayout->addWidget(butAddFilt_, 0, 2);
     filterLayout->addWidget(andOr, 1, 0, 1, 3);
     filterLayout->addWidget(lbFilt_, 2, 0, 1, 3);
     filterLayout->addWidget(butDelFilt_, 3, 1);
