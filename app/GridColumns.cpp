@@ -78,12 +78,4 @@ QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const tab
     return columns;
 }
 
-void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
-{
-    QStyledItemDelegate::initStyleOption(option, index);
-    const QList<CatalogueField>& fields = catalogueFields();
-    if (index.column() >= 0 && index.column() < fields.size() && fields[index.column()].centred)
-        option->displayAlignment = Qt::AlignCenter;
-}
-
 } // namespace folianto::app

@@ -4,7 +4,7 @@
 
 #include "app/settings/ProgramSettings.h"
 
-#include <QStyledItemDelegate>
+#include <QList>
 
 class QFontMetrics;
 class QTableView;
@@ -25,14 +25,5 @@ void applyGridColumns(QTableView& grid, table::DatasetModel& model,
 
 // The columns the grid shows now, in display order (empty while it has none).
 QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model);
-
-// Centres the cells of the date columns.
-class GridCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
-};
 
 } // namespace folianto::app

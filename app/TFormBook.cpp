@@ -10,6 +10,7 @@
 #include "app/TFormBookHosts.h"
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
+#include "catalogue/CatalogueViewCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
 #include "reader/ReaderCommands.h"

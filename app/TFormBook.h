@@ -19,6 +19,7 @@
 namespace folianto::catalogue {
 class Catalogue;
 class CatalogueCommands;
+class CatalogueViewCommands;
 }
 namespace folianto::reader {
 class ReaderCommands;
@@ -71,6 +72,7 @@ public:
     // --- the command objects, each bound to its items -----------------------------------------
     catalogue::Catalogue& catalogue() { return *catalogue_; }
     catalogue::CatalogueCommands& catalogueCommands() { return *catalogueCommands_; }
+    catalogue::CatalogueViewCommands& viewCommands() { return *viewCommands_; }
     reader::ReaderCommands& readerCommands() { return *readerCommands_; }
     OptionsCommands& options() { return *options_; }
     exchange::ExchangeCommands& exchange() { return *exchange_; }
@@ -144,6 +146,7 @@ private:
     std::unique_ptr<Hosts> hosts_;
     std::unique_ptr<catalogue::Catalogue> catalogue_;
     std::unique_ptr<catalogue::CatalogueCommands> catalogueCommands_;
+    std::unique_ptr<catalogue::CatalogueViewCommands> viewCommands_;
     std::unique_ptr<OptionsCommands> options_;
     std::unique_ptr<exchange::ExchangeCommands> exchange_;
     std::unique_ptr<fileops::FileCommands> files_;

@@ -12,6 +12,7 @@
 #include "app/options/OptionsCommands.h"
 #include "app/tray/TrayMode.h"
 #include "catalogue/CatalogueCommands.h"
+#include "catalogue/CatalogueViewCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "fileops/FileCommands.h"
 #include "reader/LibreOfficeConverter.h"
@@ -19,6 +20,7 @@
 #include "util/Interaction.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QShortcut>
 #include <QTableView>
@@ -29,6 +31,10 @@ void TFormBook::createCommands()
 {
     Hosts& host = *hosts_;
     catalogueCommands_ = std::make_unique<catalogue::CatalogueCommands>(*catalogue_, catalogue::CatalogueControls{*ui_.dbg, *ui_.cb}, host);
+    const catalogue::FilterItems filterItems{*command(QStringLiteral("mpFilter")), *command(QStringLiteral("mpFiltGroup")),
+                                             *command(QStringLiteral("mFilter"))};
+    viewCommands_ = std::make_unique<catalogue::CatalogueViewCommands>(
+        *catalogue_, catalogue::CatalogueViewControls{*ui_.dbg, filterItems, catalogueCommands_->topicCache()}, host);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
@@ -64,7 +70,20 @@ void TFormBook::bindCommands()
     bind({"mpClone"}, cat, &CatalogueCommands::mpCloneClick);
     bind({"mpDef"}, cat, &CatalogueCommands::mpDefClick);
     connect(ui_.labInfo, &ClickLabel::clicked, this, [&cat] { cat.LabInfoClick(); });
-    connect(ui_.pm, &QMenu::aboutToShow, this, [this, &cat] { command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered()); });
+    connect(ui_.pm, &QMenu::aboutToShow, this, [this, &cat] { // PmPopup
+        command(QStringLiteral("mpDef"))->setVisible(cat.mpDefOffered());
+        command(QStringLiteral("mpReplace"))->setEnabled(cat.mpReplaceOffered());
+    });
+
+    // the catalogue view: sort, find, filter, topics
+    catalogue::SortCommands& sort = viewCommands_->sort();
+    catalogue::FilterCommands& filter = viewCommands_->filter();
+    connect(ui_.dbg->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [&sort](int column) { sort.DBGTitleClick(column); });
+    bind({"mpSortGroup"}, sort, &catalogue::SortCommands::mpSortGroupClick);
+    bind({"mFind", "mpFind"}, filter, &catalogue::FilterCommands::mpFindClick);
+    bind({"mFilter", "mpFilter", "mpFiltGroup"}, filter, &catalogue::FilterCommands::mpFilterClick);
+    bind({"mpTopic"}, viewCommands_->topics(), &catalogue::TopicCommands::mpTopicClick);
 
     // the reader
     ReaderCommands& book = *readerCommands_;
@@ -129,8 +148,12 @@ void TFormBook::bindShortcuts()
     const int external = MenuSet::tag(command(QStringLiteral("mpExternal")));
     // Escape in the grid asks the window to close, as "Вы&ход" does.
     shortcut(ui_.dbg, QKeyCombination(Qt::Key_Escape), [this] { mExitClick(); });
-    // The grid: Enter and a double click open the book, Ctrl+Enter with the external program.
-    connect(ui_.dbg, &QAbstractItemView::doubleClicked, this, [&book] { book.mOpenbookClick(0); });
+    // The grid: Enter and a double click open the book, Ctrl+Enter with the external program. A
+    // double click that follows a title click opens nothing.
+    connect(ui_.dbg, &QAbstractItemView::doubleClicked, this, [this, &book] {
+        if (!titleClickGuard_)
+            book.mOpenbookClick(0);
+    });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         shortcut(ui_.dbg, QKeyCombination(key), [&book] { book.mOpenbookClick(0); });
         shortcut(ui_.dbg, QKeyCombination(Qt::CTRL, key), [&book, external] { book.mOpenbookClick(external); });

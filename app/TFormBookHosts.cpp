@@ -172,6 +172,24 @@ void TFormBook::Hosts::bringToFront()
     form_.activateWindow();
 }
 
+catalogue::TablePageServices TFormBook::Hosts::tablePageServices()
+{
+    TFormBook& form = form_;
+    catalogue::TablePageServices services;
+    services.catalogue = &form.catalogue_->Ds();
+    services.grid = form.ui_.dbg;
+    services.setGridFont = [&form](const QFont& font) {
+        form.ui_.dbg->setFont(font);
+        form.settings_.gridFont.takeFont(font);
+    };
+    services.setTitleFont = [&form](const QFont& font) {
+        form.ui_.dbg->horizontalHeader()->setFont(font);
+        form.statusBar()->setFont(font);
+        form.settings_.titleFont.takeFont(font);
+    };
+    return services;
+}
+
 // --- the settings kept between runs ------------------------------------------------------------
 
 settings::ProgramSettings TFormBook::Hosts::designSettings() const

@@ -7,6 +7,7 @@
 #include "app/options/OptionsCommandsHost.h"
 #include "catalogue/CatalogueCommandsHost.h"
 #include "catalogue/CatalogueHost.h"
+#include "catalogue/CatalogueViewHost.h"
 #include "exchange/ExchangeCommandsHost.h"
 #include "fileops/FileCommandsHost.h"
 #include "reader/ArchiveExtract.h"
@@ -17,6 +18,7 @@ namespace folianto::app {
 
 class TFormBook::Hosts final : public catalogue::CatalogueHost,
                                public catalogue::CatalogueCommandsHost,
+                               public catalogue::CatalogueViewHost,
                                public reader::ReaderCommandsHost,
                                public OptionsCommandsHost,
                                public exchange::ExchangeCommandsHost,
@@ -53,6 +55,13 @@ public:
     QString infoText() const override { return form_.infoText(); }
     catalogue::CardFileEntries cardFileEntries(table::Dataset& row, const std::function<void()>& whileSearching) override;
 
+    // the catalogue view
+    void setRememberedSort(const QString& indName) override { form_.settings_.indexName = indName; }
+    QStringList sortFields() const override { return form_.settings_.sortFields; }
+    QStringList filterConditions() const override { return form_.settings_.filterConditions; }
+    bool titleClickGuard() const override { return form_.titleClickGuard(); }
+    void armTitleClickGuard() override { form_.armTitleClickGuard(); }
+
     // the reader
     reader::BookSessionSettings sessionSettings() const override;
     void setBookOpen(bool open) override { form_.setBookOpen(open); }
@@ -82,6 +91,7 @@ public:
     // the alarm
     QString alarmFile() const override { return form_.settings_.alarmFile; }
     void bringToFront() override;
+    catalogue::TablePageServices tablePageServices() override;
 
     // the settings kept between runs
     settings::ProgramSettings designSettings() const override;

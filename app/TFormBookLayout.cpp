@@ -6,6 +6,7 @@
 #include "app/PropertiesPanel.h"
 #include "app/TFormBook.h"
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/GridLook.h"
 #include "engines/table/DatasetModel.h"
 #include "reader/ReaderCommands.h"
 
@@ -124,7 +125,8 @@ void TFormBook::buildGrid()
     ui_.model = new table::DatasetModel(catalogue_->Ds(), ui_.dbg);
     ui_.model->setHeaderTitles(catalogue::catalogueColumnTitles());
     ui_.dbg->setModel(ui_.model);
-    ui_.dbg->setItemDelegate(new GridCellDelegate(ui_.dbg));
+    catalogue::installGridLook(*ui_.dbg, catalogue_->Ds(),
+                               [this] { return menus_.action(QStringLiteral("mTestFile"))->isChecked(); });
     ui_.dbg->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.dbg->setSelectionBehavior(QAbstractItemView::SelectItems);
     ui_.dbg->setEditTriggers(QAbstractItemView::NoEditTriggers);

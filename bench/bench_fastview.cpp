@@ -6,6 +6,7 @@
 #include "QtBenchMain.h"
 #include <benchmark/benchmark.h>
 
+
 namespace {
 
 QByteArray russianPart(qsizetype size)

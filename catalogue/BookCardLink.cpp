@@ -7,13 +7,6 @@
 
 namespace folianto::catalogue {
 
-QString quoteFilterText(const QString& value)
-{
-    QString doubled = value;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 QString similarLinkFilter(const QString& name)
 {
     return field::FileName + QStringLiteral(" like ") + quoteFilterText(u'%' + name + u'%');

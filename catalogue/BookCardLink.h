@@ -2,6 +2,8 @@
 // Choosing the file a book card links to, with the similar-link warning: before a new link is
 // taken, a second cursor looks for rows whose `_FileName` already contains the chosen name.
 
+#include "catalogue/FilterForms.h"
+
 #include <QString>
 
 namespace folianto::table {
@@ -10,8 +12,6 @@ class Dataset;
 
 namespace folianto::catalogue {
 
-// A constant of the filter language: apostrophes around the value, each inner one doubled.
-QString quoteFilterText(const QString& value);
 // "_FileName like " + quoted "%" + name + "%": every link that contains the name. "%" and "_"
 // in the name stay pattern characters, as the warning means them to.
 QString similarLinkFilter(const QString& name);

@@ -6,6 +6,7 @@
 #include "catalogue/BookCardRowCommands.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/FilterForms.h"
 #include "util/Interaction.h"
 #include "util/TFormTopic.h"
 
@@ -20,7 +21,7 @@ const QString kCardPage = QStringLiteral("ShCard");
 }
 
 CatalogueCommands::CatalogueCommands(Catalogue& catalogue, CatalogueControls controls, CatalogueCommandsHost& host)
-    : catalogue_(catalogue), controls_(controls), host_(host)
+    : catalogue_(catalogue), controls_(controls), host_(host), topicCache_(controls.topics)
 {
 }
 
@@ -39,12 +40,6 @@ void CatalogueCommands::LabInfoClick()
 {
     if (!host_.infoText().isEmpty())
         mCatalogClick();
-}
-
-void CatalogueCommands::clearTopicCache()
-{
-    controls_.topics.clear();
-    topicCacheStale_ = true;
 }
 
 bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
@@ -68,7 +63,7 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
         sheetLayout->addWidget(page);
-        page->setTopicList(topicCacheStale_ ? std::nullopt : std::optional(topicsIn(controls_.topics)));
+        page->setTopicList(topicCache_.stale() ? std::nullopt : std::optional(topicCache_.topics()));
 
         BookCardServices services;
         services.warnSimilarLink = warn;
@@ -82,11 +77,7 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
                     card->repaint();
             });
         };
-        services.rebuildTopics = [this]() -> std::optional<QStringList> {
-            QStringList topics = RebuildTopicCache(catalogue_.Ds(), controls_.topics);
-            topicCacheStale_ = false;
-            return topics;
-        };
+        services.rebuildTopics = [this]() -> std::optional<QStringList> { return topicCache_.rebuild(catalogue_.Ds()); };
         BookCard card(*page, ds, services);
 
         if (newRow) {
@@ -121,8 +112,8 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
         posted = true;
         catalogue_.ShowRowPosition();
         const QString topic = ds.asString(field::Topic);
-        if (card.topicDropDown() && !topic.isEmpty())
-            addTopicToCache(controls_.topics, topic);
+        if (card.topicDropDown())
+            topicCache_.add(topic);
     });
     host_.UpdateViewState();
     return posted;
@@ -156,7 +147,14 @@ QString CatalogueCommands::selectedColumnField() const
 bool CatalogueCommands::mpDefOffered() const
 {
     const QString f = selectedColumnField();
-    return f == field::Author || f == field::Topic;
+    return (f == field::Author || f == field::Topic) && catalogue_.Ds().recordCount() > 0;
+}
+
+bool CatalogueCommands::mpReplaceOffered() const
+{
+    const QString f = selectedColumnField();
+    return !f.isEmpty() && catalogue_.Ds().recordCount() > 0
+        && isTextField(catalogue_.Ds().fieldDef(catalogue_.Ds().fieldIndex(f)).type);
 }
 
 void CatalogueCommands::mpDefClick()

@@ -5,6 +5,7 @@
 // items and tool buttons to these methods.
 
 #include "catalogue/CatalogueCommandsHost.h"
+#include "catalogue/TopicCache.h"
 
 #include <QString>
 
@@ -36,12 +37,15 @@ public:
     void mDeleteClick();
     void mpCloneClick();
     void mpDefClick();
-    // "Установить по умолчани&ю" is offered only on the author and topic columns.
+    // "Установить по умолчани&ю" is offered only on the author and topic columns of rows.
     bool mpDefOffered() const;
+    // "За&менить значение поля..." only on a text column of rows.
+    bool mpReplaceOffered() const;
 
     // The topic cache: emptied and marked stale when the catalogue changes.
-    void clearTopicCache();
-    bool topicCacheStale() const { return topicCacheStale_; }
+    void clearTopicCache() { topicCache_.clear(); }
+    bool topicCacheStale() const { return topicCache_.stale(); }
+    TopicCache& topicCache() { return topicCache_; }
 
 private:
     QString selectedColumnField() const;
@@ -49,7 +53,7 @@ private:
     Catalogue& catalogue_;
     CatalogueControls controls_;
     CatalogueCommandsHost& host_;
-    bool topicCacheStale_ = true;
+    TopicCache topicCache_;
 };
 
 } // namespace folianto::catalogue

@@ -5,6 +5,9 @@
 #include "app/options/OptionsPage.h"
 #include "app/options/PartPage.h"
 #include "app/options/SearchPage.h"
+#include "app/options/WorkOptions.h"
+#include "catalogue/CatalogueRecord.h"
+#include "catalogue/TablePage.h"
 #include "catalogue/Catalogue.h"
 #include "engines/table/Dataset.h"
 #include "util/Interaction.h"
@@ -14,6 +17,18 @@
 #include <limits>
 
 namespace folianto::app {
+
+namespace {
+
+QStringList fieldNames()
+{
+    QStringList names;
+    for (const catalogue::CatalogueField& f : catalogue::catalogueFields())
+        names.append(f.def.name);
+    return names;
+}
+
+} // namespace
 
 OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus, OptionsCommandsHost& host,
                                  RemoveTraces removeTraces)
@@ -28,6 +43,14 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
                       }));
     pages_.add(2, pageRunner<PartPage>([](const settings::ProgramSettings& s) { return s.partSize; },
                                        [](qint32 size, settings::ProgramSettings& s) { s.partSize = size; }));
+    // The table page changes the grid's columns and fonts at once, through the window's services.
+    pages_.add(5, [this](QWidget* parent, settings::ProgramSettings& s) {
+        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s, fieldNames()),
+                                                              host_.tablePageServices());
+        if (out)
+            tableWorkOut(*out, s);
+        return out.has_value();
+    });
 }
 
 void OptionsCommands::mConditionClick(int tag)

@@ -4,6 +4,7 @@
 // the full-screen switch.
 
 #include "app/settings/ProgramSettings.h"
+#include "catalogue/TablePage.h"
 #include "util/CommandHost.h"
 
 namespace folianto::app {
@@ -21,6 +22,8 @@ public:
     // The focus to the grid when the catalogue is in front, otherwise to the reading view in
     // use (each only when it can take it).
     virtual void focusFrontView() = 0;
+    // What the page `ShTab` changes at once: the grid's columns and fonts.
+    virtual catalogue::TablePageServices tablePageServices() = 0;
 };
 
 } // namespace folianto::app

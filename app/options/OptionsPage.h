@@ -1,7 +1,8 @@
 #pragma once
 // Runs one page of `FormTopic` for an options command: the page gets the values, and "OK"
 // gives the page's values back. A page class names itself (`name()`), its caption
-// (`caption()`), its plain `Values` struct and `setValues`/`values`.
+// (`caption()`), its plain `Values` struct and `setValues`/`values`; what else its
+// constructor takes after the page follows the values.
 
 #include "util/Interaction.h"
 #include "util/TFormTopic.h"
@@ -10,11 +11,12 @@
 
 namespace folianto::app {
 
-template <class Page>
-std::optional<typename Page::Values> runOptionsPage(QWidget* parent, const typename Page::Values& in)
+template <class Page, class... PageArgs>
+std::optional<typename Page::Values> runOptionsPage(QWidget* parent, const typename Page::Values& in,
+                                                    PageArgs&&... pageArgs)
 {
     util::TFormTopic dialog(parent);
-    Page page(dialog.addPage(Page::name()));
+    Page page(dialog.addPage(Page::name()), std::forward<PageArgs>(pageArgs)...);
     dialog.selectPage(Page::name());
     dialog.setWindowTitle(Page::caption());
     page.setValues(in);

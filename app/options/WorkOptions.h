@@ -1,9 +1,9 @@
 #pragma once
 // What the pages "Работа с &файлами..." (`ShDef`, tag 4) and "Работа с &таблицей..." (`ShTab`,
-// tag 5) take from the settings and give back on "OK". Their page classes use these structs as
-// their `Values` and register with `pageRunner<Page>(fileWorkIn, fileWorkOut)` and likewise.
+// tag 5) take from the settings and give back on "OK".
 
 #include "app/settings/ProgramSettings.h"
+#include "catalogue/TablePage.h"
 
 namespace folianto::app {
 
@@ -25,12 +25,8 @@ struct FileWorkOptions {
 FileWorkOptions fileWorkIn(const settings::ProgramSettings& s);
 void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s);
 
-struct TableWorkOptions {
-    QStringList sortFields;       // `FStrSort`: field names, each naming a field of the catalogue
-    QStringList filterConditions; // `FStrFilt`
-
-    friend bool operator==(const TableWorkOptions&, const TableWorkOptions&) = default;
-};
+// The table page (`catalogue::TablePage`) takes and gives the sort and filter lists.
+using TableWorkOptions = catalogue::TableSettings;
 
 // `fieldNames`: the catalogue's fields; sort entries naming none of them are left out, so
 // that "OK" drops them from `FStrSort`.

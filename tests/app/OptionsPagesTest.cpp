@@ -125,7 +125,11 @@ TEST_F(PartOptions, ARegisteredPageRunsOnItsTagAndCancelCopiesNothing)
     triggerCommand(*form, "mDefFiles");
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(form->settings().defaultAuthor, QString());
-    triggerCommand(*form, "mDefTable"); // nothing registered: no dialog, no change
+    // The table page cancelled leaves its lists as they were.
+    form->settings().sortFields = QStringList{QStringLiteral("_Author")};
+    ui.expectDialog(QStringLiteral("Работа с таблицей"), {}, QDialog::Rejected);
+    triggerCommand(*form, "mDefTable");
+    EXPECT_EQ(form->settings().sortFields, QStringList{QStringLiteral("_Author")});
     ui.verifyAllConsumed();
 }
 
