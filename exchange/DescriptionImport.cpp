@@ -193,7 +193,8 @@ int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
 
         QString link;
         std::optional<qint64> size;
-        if (settings.link != LinkChoice::Field) {
+        // A name holding a zero character names no file.
+        if (settings.link != LinkChoice::Field && !f[0].contains(QChar(0))) {
             // Present: exists, is not a folder, is no dot-name and is not empty.
             const QFileInfo info(baseFolder + f[0]);
             if (info.isFile() && !util::nameOfPath(f[0]).startsWith(u'.') && info.size() > 0) {
