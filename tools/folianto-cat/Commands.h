@@ -10,3 +10,13 @@ int runVerify(const QStringList& args);
 // text ("Y" DOS, "K" KOI-8, "N" Windows), a tab and the path. Unreadable files are reported on
 // standard error and make the exit code 1; no file at all is a usage error (2).
 int runDetect(const QStringList& args);
+
+// folianto-cat import-folder CATALOGUE DIR... [options]: files of folders (and dropped-style
+// lists of files) as rows; import-bon CATALOGUE OTHER.bon: another catalogue's rows appended;
+// import-bbs CATALOGUE FILE --sep1 S [options]: a description file's lines as rows. Each
+// writes the catalogue once; failures are reported on standard error with exit code 1.
+int runImportFolder(const QStringList& args);
+int runImportBon(const QStringList& args);
+int runImportBbs(const QStringList& args);
+// folianto-cat --help: the usage of every command on standard output.
+int runHelp(const QStringList& args);

@@ -19,6 +19,10 @@ int main(int argc, char** argv)
         {"load", runLoad},
         {"verify", runVerify},
         {"detect", runDetect},
+        {"import-folder", runImportFolder},
+        {"import-bon", runImportBon},
+        {"import-bbs", runImportBbs},
+        {"--help", runHelp},
         // Further commands go here, each from its own <Name>Command.cpp declared in Commands.h.
     };
     const QString name = args.takeFirst();
