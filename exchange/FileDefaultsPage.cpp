@@ -2,6 +2,7 @@
 
 #include "util/Interaction.h"
 #include "util/ListEntries.h"
+#include "util/NamedWidget.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -17,14 +18,9 @@
 
 namespace folianto::exchange {
 
-namespace {
+using util::named;
 
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+namespace {
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent)
 {

@@ -34,6 +34,16 @@ bool isExistingFile(const QString& path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+// The open-file dialog; empty when the user cancels or names no existing file.
+QString chooseExistingFile(const QString& caption, const QString& filter)
+{
+    util::FileDialogRequest request;
+    request.caption = caption;
+    request.filter = filter;
+    const QString path = interaction().openFileName(request);
+    return isExistingFile(path) ? path : QString();
+}
+
 // Empties the topic cache and marks it stale on every way out of an import that may have added
 // rows, also one cut short by an error.
 struct StaleTopicsOnExit {
@@ -60,6 +70,20 @@ QString ImportCommands::folderQuestion(int count)
 QString ImportCommands::mergeQuestion(int count)
 {
     return QStringLiteral("В ваш каталог будет добавлено ") + QString::number(count) + QStringLiteral(" строк");
+}
+
+void ImportCommands::runBulk(int steps, TopicsChange topics, const std::function<void(ImportSink&)>& work)
+{
+    try {
+        BulkSink sink(host_.catalogue(), host_.catalogueHost(), steps);
+        std::optional<StaleTopicsOnExit> stale;
+        if (topics == TopicsChange::Yes)
+            stale.emplace(host_.catalogueHost());
+        work(sink);
+        sink.finish();
+    } catch (const std::exception& e) {
+        interaction().showError(errorText(e));
+    }
 }
 
 bool ImportCommands::beginCommand()
@@ -96,17 +120,12 @@ void ImportCommands::ImportFiles(const QString& root, const std::optional<QStrin
     if (answer != Answer::Yes && answer != Answer::No)
         return;
     const bool fullPath = answer == Answer::Yes;
-    try {
-        BulkSink sink(host_.catalogue(), host_.catalogueHost(), count);
-        const StaleTopicsOnExit stale{host_.catalogueHost()};
+    runBulk(count, TopicsChange::Yes, [&](ImportSink& sink) {
         if (list)
             import.addList(*list, fullPath, sink);
         else
             import.add(root, fullPath, sink);
-        sink.finish();
-    } catch (const std::exception& e) {
-        interaction().showError(errorText(e));
-    }
+    });
 }
 
 void ImportCommands::WMDropFiles(const QStringList& paths)
@@ -128,11 +147,8 @@ void ImportCommands::mImportBonClick()
 {
     if (!beginCommand())
         return;
-    util::FileDialogRequest request;
-    request.caption = mergeDialogTitle();
-    request.filter = QStringLiteral("Folianto files (*.bon)");
-    const QString path = interaction().openFileName(request);
-    if (!isExistingFile(path))
+    const QString path = chooseExistingFile(mergeDialogTitle(), QStringLiteral("Folianto files (*.bon)"));
+    if (path.isEmpty())
         return;
 
     catalogue::Catalogue& cat = host_.catalogue();
@@ -145,14 +161,7 @@ void ImportCommands::mImportBonClick()
     }
     if (interaction().ask(mergeQuestion(other->recordCount()), util::Question::OkCancel) != Answer::Ok)
         return;
-    try {
-        BulkSink sink(cat, host_.catalogueHost(), other->recordCount());
-        const StaleTopicsOnExit stale{host_.catalogueHost()};
-        mergeCatalogueRows(*other, sink);
-        sink.finish();
-    } catch (const std::exception& e) {
-        interaction().showError(errorText(e));
-    }
+    runBulk(other->recordCount(), TopicsChange::Yes, [&](ImportSink& sink) { mergeCatalogueRows(*other, sink); });
 }
 
 // --- description files ----------------------------------------------------------------------
@@ -161,11 +170,8 @@ void ImportCommands::mImportBBSClick()
 {
     if (!beginCommand())
         return;
-    util::FileDialogRequest request;
-    request.caption = descriptionDialogTitle();
-    request.filter = QStringLiteral("BBS files (*.bbs);;ION files (*.ion)");
-    const QString path = interaction().openFileName(request);
-    if (isExistingFile(path))
+    const QString path = chooseExistingFile(descriptionDialogTitle(), QStringLiteral("BBS files (*.bbs);;ION files (*.ion)"));
+    if (!path.isEmpty())
         importDescriptionFile(path);
 }
 
@@ -193,13 +199,8 @@ void ImportCommands::importDescriptionFile(const QString& path)
     const QStringList lines = preparedDescriptionLines(text, settings);
     if (lines.isEmpty())
         return;
-    try {
-        BulkSink sink(host_.catalogue(), host_.catalogueHost(), int(lines.size()));
-        importDescriptionLines(lines, base, settings, sink);
-        sink.finish();
-    } catch (const std::exception& e) {
-        interaction().showError(errorText(e));
-    }
+    runBulk(int(lines.size()), TopicsChange::No,
+            [&](ImportSink& sink) { importDescriptionLines(lines, base, settings, sink); });
 }
 
 } // namespace folianto::exchange

@@ -8,9 +8,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace folianto::exchange {
+
+class ImportSink;
 
 class ImportCommands {
 public:
@@ -38,7 +41,11 @@ public:
     void mImportBBSClick();
 
 private:
+    enum class TopicsChange { No, Yes };
     bool beginCommand();
+    // One bulk change of `steps` steps running `work`; its error is shown. With topics changed
+    // the topic cache is marked stale afterwards, also when the work was cut short.
+    void runBulk(int steps, TopicsChange topics, const std::function<void(ImportSink&)>& work);
     void importDescriptionFile(const QString& path);
 
     ImportCommandsHost& host_;

@@ -7,16 +7,10 @@ namespace folianto::exchange {
 
 bool TableSink::postRow()
 {
-    if (!ds_.isEditing())
-        return false;
-    try {
-        ds_.post();
+    const bool posted = catalogue::postOrCancel(ds_);
+    if (posted)
         ++posted_;
-        return true;
-    } catch (const std::exception&) {
-        ds_.cancel();
-        return false;
-    }
+    return posted;
 }
 
 BulkSink::BulkSink(catalogue::Catalogue& catalogue, catalogue::CatalogueHost& host, int steps)
