@@ -46,9 +46,15 @@ QString chooseExistingFile(const QString& caption, const QString& filter)
 
 // Empties the topic cache and marks it stale on every way out of an import that may have added
 // rows, also one cut short by an error.
-struct StaleTopicsOnExit {
-    catalogue::CatalogueHost& host;
-    ~StaleTopicsOnExit() { host.clearTopicCache(); }
+class StaleTopicsOnExit {
+public:
+    explicit StaleTopicsOnExit(catalogue::CatalogueHost& host) : host_(host) {}
+    ~StaleTopicsOnExit() { host_.clearTopicCache(); }
+    StaleTopicsOnExit(const StaleTopicsOnExit&) = delete;
+    StaleTopicsOnExit& operator=(const StaleTopicsOnExit&) = delete;
+
+private:
+    catalogue::CatalogueHost& host_;
 };
 
 } // namespace
