@@ -3,6 +3,12 @@
 #include "app/ClickLabel.h"
 #include "app/GridColumns.h"
 #include "app/PropertiesPanel.h"
+#include "app/TFormBookHosts.h"
+#include "app/options/OptionsCommands.h"
+#include "catalogue/CatalogueCommands.h"
+#include "exchange/ExchangeCommands.h"
+#include "fileops/FileCommands.h"
+#include "reader/ReaderCommands.h"
 #include "engines/table/DatasetModel.h"
 #include "util/Interaction.h"
 
@@ -22,8 +28,8 @@
 namespace folianto::app {
 
 TFormBook::TFormBook(ShellServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)),
-      catalogue_(std::make_unique<catalogue::Catalogue>(*this))
+    : QMainWindow(parent), services_(std::move(services)), hosts_(std::make_unique<Hosts>(*this)),
+      catalogue_(std::make_unique<catalogue::Catalogue>(*hosts_))
 {
     setObjectName(QStringLiteral("FormBook"));
     panels_ = new QStackedWidget(this);
@@ -34,7 +40,8 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
     buildBookView();
     buildStatusBar();
     buildTimers();
-    connectCommands();
+    createCommands();
+    bindCommands();
     move(settings_.geometry.topLeft());
     resize(settings_.geometry.size());
 }
@@ -114,19 +121,7 @@ QString TFormBook::statusPanelText(int panel) const
     return sb_.value(panel) ? sb_[panel]->text() : QString();
 }
 
-void TFormBook::runCommand(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const table::TableError& e) {
-        util::interaction().showError(e.message());
-    } catch (const std::exception& e) {
-        util::interaction().showError(QString::fromUtf8(e.what()));
-    }
-}
-
-// --- catalogue::CatalogueHost ---------------------------------------------------------------
-
+// How an open book is closed before another command, or by the catalogue's close.
 void TFormBook::closeOpenBook()
 {
     // The reader's close also tidies up when no book is open (the catalogue switch relies on it).
@@ -138,43 +133,6 @@ void TFormBook::closeOpenBook()
         return;
     setBookOpen(false);
     sb_[3]->clear();
-}
-
-void TFormBook::resetFilterCommands()
-{
-    for (const char* name : {"mFilter", "mpFilter", "mpFiltGroup"}) {
-        QAction* a = menus_.action(QString::fromLatin1(name));
-        a->setChecked(false);
-        if (a != menus_.action(QStringLiteral("mpFiltGroup")))
-            a->setText(QStringLiteral("&Фильтр"));
-    }
-}
-
-void TFormBook::clearTopicCache()
-{
-    cb_->clear();
-    topicCacheStale_ = true;
-}
-
-void TFormBook::setCatalogueCaption(const QString& text) { setWindowTitle(text); }
-void TFormBook::setPositionText(const QString& text) { sb_[1]->setText(text); }
-void TFormBook::setInfoText(const QString& text) { labInfo_->setText(text); }
-
-void TFormBook::setProgressVisible(bool visible)
-{
-    toolActions_.value(QStringLiteral("PbAction"))->setVisible(visible);
-}
-
-void TFormBook::setProgress(int percent) { pb_->setValue(percent); }
-
-bool TFormBook::propertiesPanelActive() const
-{
-    return !panGrid_->isHidden() && panGrid_->isEnabled();
-}
-
-bool TFormBook::fileCheckOn() const
-{
-    return menus_.action(QStringLiteral("mTestFile"))->isChecked();
 }
 
 // --- the grid follows the catalogue's cursor and moves it -----------------------------------
@@ -218,71 +176,11 @@ void TFormBook::connectGridCursor()
                 auto& ds = catalogue_->Ds();
                 if (syncingCursor_ || !current.isValid() || !ds.isActive() || ds.recNo() == current.row() + 1)
                     return;
-                runCommand([&] {
+                util::runCommand([&] {
                     catalogue_->finishPendingEdit();
                     ds.setRecNo(current.row() + 1);
                 });
             });
-}
-
-// --- settings::SettingsHost ----------------------------------------------------------------
-
-settings::ProgramSettings TFormBook::designSettings() const
-{
-    settings::ProgramSettings design;
-    design.recentDir = QDir::toNativeSeparators(executableFolder_);
-    design.gridColumns = defaultGridColumns(dbg_->fontMetrics());
-    return design;
-}
-
-void TFormBook::applySettings(const settings::ProgramSettings& s)
-{
-    settings_ = s;
-    auto check = [this](const char* name, bool on) { menus_.action(QString::fromLatin1(name))->setChecked(on); };
-    check("mShowBar", s.showBar);
-    check("mShowStatus", s.showStatus);
-    check("mFastRead", s.fastRead);
-    check("mCase", s.caseSensitive);
-    check("mConfirm", s.confirmClose);
-    check("mConFile", s.warnSimilarLink);
-    check("mTestFile", s.testFile);
-    check("mbFullScreen", s.fullScreen);
-    check("mcFullScreen", s.fullScreen);
-    menus_.action(QStringLiteral("mProperties"))->setVisible(s.propertiesOffered);
-    move(s.geometry.topLeft());
-    resize(s.geometry.size());
-    dbg_->setFont(s.gridFont.toQFont());
-    dbg_->horizontalHeader()->setFont(s.titleFont.toQFont());
-    statusBar()->setFont(s.titleFont.toQFont());
-    applyToolbarAndStatusChecks();
-    if (gridColumnsLive_)
-        applyGridColumns(*dbg_, *model_, settings_.gridColumns);
-}
-
-settings::ProgramSettings TFormBook::currentSettings() const
-{
-    settings::ProgramSettings s = settings_;
-    auto checked = [this](const char* name) { return menus_.action(QString::fromLatin1(name))->isChecked(); };
-    s.showBar = checked("mShowBar");
-    s.showStatus = checked("mShowStatus");
-    s.fastRead = checked("mFastRead");
-    s.caseSensitive = checked("mCase");
-    s.confirmClose = checked("mConfirm");
-    s.warnSimilarLink = checked("mConFile");
-    s.testFile = checked("mTestFile");
-    s.fullScreen = checked("mbFullScreen");
-    const QRect normal = isVisible() ? normalGeometry() : QRect(pos(), size());
-    s.geometry = normal.isValid() ? normal : s.geometry;
-    s.recentCatalog = catalogue_->fileName();
-    s.recentDir = QDir::toNativeSeparators(QDir::currentPath());
-    if (gridColumnsLive_)
-        s.gridColumns = currentGridColumns(*dbg_, *model_);
-    return s;
-}
-
-bool TFormBook::savingEnabled() const
-{
-    return menus_.action(QStringLiteral("mRegistry"))->isEnabled();
 }
 
 void TFormBook::applyToolbarAndStatusChecks()

@@ -7,6 +7,7 @@
 #include "app/TFormBook.h"
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/DatasetModel.h"
+#include "reader/ReaderCommands.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -180,10 +181,11 @@ void TFormBook::buildBookView()
     panels_->addWidget(panBook_);
 }
 
-void TFormBook::setReadingViews(QWidget* views, const QList<QWidget*>& popupOwners)
+void TFormBook::placeReadingViews()
 {
-    bookViewsLayout_->addWidget(views);
-    for (QWidget* owner : popupOwners) {
+    reader::ReadingViews& views = readerCommands_->views();
+    bookViewsLayout_->addWidget(&views);
+    for (QWidget* owner : {static_cast<QWidget*>(&views.fastView()), static_cast<QWidget*>(&views.richView())}) {
         owner->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(owner, &QWidget::customContextMenuRequested, this,
                 [this, owner](const QPoint& at) { pme_->popup(owner->mapToGlobal(at)); });

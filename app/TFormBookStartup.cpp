@@ -1,6 +1,9 @@
 // The start-up sequence, the close request and the first display of the main window.
 
 #include "app/TFormBook.h"
+#include "app/TFormBookHosts.h"
+#include "app/options/OptionsCommands.h"
+#include "catalogue/Catalogue.h"
 #include "util/FileSystem.h"
 #include "util/Interaction.h"
 #include "util/Paths.h"
@@ -44,12 +47,11 @@ bool TFormBook::FormCreate(const StartupArguments& args)
             services_.registerFileType();
         QString recent = settings_.recentCatalog;
         if (services_.loadSettings)
-            recent = services_.loadSettings(*this);
+            recent = services_.loadSettings(*hosts_);
         else
-            applySettings(settings_);
+            hosts_->applySettings(settings_);
 
-        savedShowBar_ = menus_.action(QStringLiteral("mShowBar"))->isChecked();
-        savedShowStatus_ = menus_.action(QStringLiteral("mShowStatus"))->isChecked();
+        options_->rememberBars();
         if (settings_.haTimeout < 1)
             settings_.haTimeout = 300;
         catalogue_->setCaseSensitive(menus_.action(QStringLiteral("mCase"))->isChecked());
@@ -116,7 +118,7 @@ bool TFormBook::FormCloseQuery()
     }
     if (services_.saveSettings) {
         try {
-            services_.saveSettings(*this);
+            services_.saveSettings(*hosts_);
         } catch (const std::exception& e) {
             util::interaction().showError(QString::fromUtf8(e.what()));
         }

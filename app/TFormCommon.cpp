@@ -1,5 +1,7 @@
 #include "app/TFormCommon.h"
 
+#include "util/Interaction.h"
+
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -27,6 +29,15 @@ void TFormCommon::showPasswordMode(const QString& password)
     edPas_->setText(password.left(kPasswordLength));
     edPas_->show();
     edPas_->setFocus();
+}
+
+std::optional<QString> TFormCommon::askPassword(QWidget* parent, const QString& current)
+{
+    TFormCommon form(parent);
+    form.showPasswordMode(current);
+    if (util::interaction().runDialog(form) != QDialog::Accepted)
+        return std::nullopt;
+    return form.edPas_->text();
 }
 
 } // namespace folianto::app

@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueRecord.h"
 #include "catalogue/WaitCursor.h"
 #include "engines/table/Collation.h"
+#include "engines/fb2/Fb2Description.h"
 #include "engines/table/Dataset.h"
 #include "util/Interaction.h"
 
@@ -32,6 +33,8 @@ int BookCard::decodingItemOf(const QString& oem)
         return 2;
     if (oem == oem::Win)
         return 3;
+    if (oem == oem::Unicode)
+        return 4;
     return 0;
 }
 
@@ -41,6 +44,7 @@ QString BookCard::oemOfDecodingItem(int item)
     case 1: return oem::Dos;
     case 2: return oem::Koi;
     case 3: return oem::Win;
+    case 4: return oem::Unicode;
     default: return {};
     }
 }
@@ -61,14 +65,20 @@ void BookCard::beginNew(const QString& file, const QString& defaultTopic)
 {
     isNew_ = true;
     ds_.append(); // the new-row defaults come with it
+    defaultAuthor_ = services_.defaultAuthor.isEmpty() ? ds_.asString(field::Author) : services_.defaultAuthor;
+    defaultTopic_ = services_.defaultTopic.isEmpty() ? defaultTopic : services_.defaultTopic;
     ds_.setValue(field::FileName, file);
     page_.setTopicText(defaultTopic);
     bindDataAwareControls();
+    if (!file.isEmpty())
+        takeFb2Description(file);
 }
 
 void BookCard::beginEdit()
 {
     isNew_ = false;
+    defaultAuthor_ = services_.defaultAuthor;
+    defaultTopic_ = services_.defaultTopic;
     page_.ButFile->setVisible(!isOpenBookRow()); // the open book's link stays
     const QString alter = ds_.asString(field::Alter);
     page_.setDecoding(decodingItemOf(ds_.asString(field::Oem)));
@@ -190,10 +200,26 @@ void BookCard::cancel()
 void BookCard::ButFileClick()
 {
     const QString file = ChooseBookFile(ds_, {}, services_.warnSimilarLink);
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         ds_.setValue(field::FileName, file);
+        takeFb2Description(file);
+    }
     locateFile();
     updateZipButton();
+}
+
+void BookCard::takeFb2Description(const QString& file)
+{
+    const auto description = fb2::readDescription(file);
+    if (!description)
+        return;
+    // Through the controls, which write into the row.
+    if (!description->title.isEmpty())
+        page_.DBEBook->setText(description->title);
+    if (defaultAuthor_.isEmpty() && !description->author.isEmpty())
+        page_.DBEAuthor->setText(description->author);
+    if (defaultTopic_.isEmpty() && !description->genre.isEmpty())
+        page_.setTopicText(description->genre.left(ds_.fieldDef(ds_.fieldIndex(field::Topic)).size));
 }
 
 void BookCard::ButTopicClick()

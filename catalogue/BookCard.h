@@ -35,6 +35,10 @@ struct BookCardServices {
     bool warnSimilarLink = true;
     // Rebuilds the topic cache and returns its topics (`ButTopic`); unset: nothing to rebuild.
     std::function<std::optional<QStringList>()> rebuildTopics;
+    // `FDef_Author` and `FDef_Topic`: a FictionBook's own author and genre do not replace them.
+    // A new row takes them from its defaults when these are empty.
+    QString defaultAuthor;
+    QString defaultTopic;
 };
 
 class BookCard : public QObject {
@@ -65,7 +69,8 @@ public:
     bool topicDropDown() const;
     QString topic() const;
 
-    // `ButFileClick`.
+    // `ButFileClick`. A chosen FictionBook fills the title, the author and the topic from its
+    // description (author and topic only where no default is set).
     void ButFileClick();
     // `ButTopicClick`: the topic cache rebuilt, `CbTop` becomes a drop-down box.
     void ButTopicClick();
@@ -73,7 +78,7 @@ public:
     static QString newCaption();  // "Добавление книги в библиотеку"
     static QString editCaption(); // "Редактирование свойств книги"
     static QString openBookEntryQuestion();
-    // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N" shows as "auto".
+    // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N", "U" shows as "auto".
     static int decodingItemOf(const QString& oem);
     static QString oemOfDecodingItem(int item);
 
@@ -81,6 +86,7 @@ private:
     bool isOpenBookRow() const;
     void bindDataAwareControls();
     void showLink();
+    void takeFb2Description(const QString& file);
 
     BookCardPage& page_;
     table::Dataset& ds_;
@@ -88,6 +94,8 @@ private:
     bool isNew_ = false;
     QString oldLink_;
     int oldEntry_ = 0;
+    QString defaultAuthor_;
+    QString defaultTopic_;
 };
 
 // Adds a topic to a loaded topic cache unless it holds it already (case ignored), keeping the

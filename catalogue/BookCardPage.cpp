@@ -72,7 +72,7 @@ BookCardPage::BookCardPage(QWidget* parent) : QWidget(parent)
     auto* charRow = new QHBoxLayout(RgChar);
     charRow->setContentsMargins(6, 2, 6, 2);
     int id = 0;
-    for (const char* item : {"auto", "DOS", "KOI", "WIN"}) {
+    for (const char* item : {"auto", "DOS", "KOI", "WIN", "UTF"}) {
         auto* b = new QRadioButton(QString::fromLatin1(item), RgChar);
         b->setObjectName(QStringLiteral("RgChar%1").arg(id));
         decodingButtons_->addButton(b, id++);

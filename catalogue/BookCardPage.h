@@ -42,7 +42,7 @@ public:
     QLabel* ImText = nullptr;
     QLabel* ImWord = nullptr;
 
-    // `RgChar`'s item: 0 "auto", 1 "DOS", 2 "KOI", 3 "WIN". Setting it runs ChRtfClick as a
+    // `RgChar`'s item: 0 "auto", 1 "DOS", 2 "KOI", 3 "WIN", 4 "UTF" (UTF-8 or UTF-16). Setting it runs ChRtfClick as a
     // click would.
     int decoding() const;
     void setDecoding(int item);

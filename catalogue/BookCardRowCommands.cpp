@@ -1,6 +1,7 @@
 #include "catalogue/BookCardRowCommands.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueCommandsHost.h"
 #include "catalogue/CatalogueRecord.h"
 #include "util/Interaction.h"
 
@@ -8,7 +9,7 @@ namespace folianto::catalogue {
 
 QString deleteRowQuestion() { return QStringLiteral("Удалить книгу из списка ?"); }
 
-void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+void DeleteCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host)
 {
     table::Dataset& ds = catalogue.Ds();
     catalogue.finishPendingEdit();
@@ -26,7 +27,7 @@ void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host)
         ds.first();
 }
 
-void DuplicateCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+void DuplicateCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host)
 {
     table::Dataset& ds = catalogue.Ds();
     catalogue.finishPendingEdit();

@@ -6,17 +6,17 @@
 namespace folianto::catalogue {
 
 class Catalogue;
-class CatalogueHost;
+class CatalogueCommandsHost;
 
 // `mDeleteClick`: asks "Удалить книгу из списка ?", closes an open book in place, deletes the
 // current row (written through) and puts the cursor on the row before it, or on the first row
 // when one of the first two was deleted. Nothing without rows.
-void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+void DeleteCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host);
 QString deleteRowQuestion();
 
 // `mpCloneClick`: appends a copy of the current row's stored fields (link, traces and codes
 // included) without the open-book mark, and posts it; the copy becomes current. Errors are
 // ignored.
-void DuplicateCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+void DuplicateCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host);
 
 } // namespace folianto::catalogue

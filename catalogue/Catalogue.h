@@ -20,6 +20,8 @@ public:
 
     table::Dataset& Ds() { return ds_; }
     const table::Dataset& Ds() const { return ds_; }
+    // The window it is shown in (what a bulk change and the row commands report to).
+    CatalogueHost& host() const { return host_; }
     bool isOpen() const { return ds_.isActive(); }
     // The table's file name; it stays after a close (the recent catalogue) and is empty after a
     // failed open.

@@ -34,6 +34,7 @@ namespace oem {
 inline const QString Dos = QStringLiteral("Y");
 inline const QString Koi = QStringLiteral("K");
 inline const QString Win = QStringLiteral("N");
+inline const QString Unicode = QStringLiteral("U"); // UTF-8, or UTF-16 when the file has its mark
 } // namespace oem
 
 // Codes of `_Alter`: how a book is opened ("" = normally).

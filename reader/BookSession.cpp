@@ -236,7 +236,7 @@ qint64 BookSession::closingPosition(bool& atEnd, qint64& size)
             n += 1;
     } else {
         RichReadingView& view = views_.richView();
-        if (QFileInfo(state_.currentBookFile).suffix().toLower() == QLatin1String("rtf"))
+        if (loader_->documentShown())
             size = view.textLength();
         if (size <= view.selectionStart())
             atEnd = true;
@@ -259,7 +259,7 @@ void BookSession::writeProgress(bool atEnd)
         qint64 size = std::max(0, ds.asInt(field::Size));
         qint64 n = closingPosition(atEnd, size);
         if (!atEnd)
-            n += qint64(std::max(0, pages_.selected())) * std::max(0, loader_->partSize());
+            n = loader_->bookPositionOf(n);
         clearReadingControls();
         // Never more than 100: a text shown longer than its file must not read as beyond the end.
         const int percent = size != 0 ? int(std::clamp<qint64>(n * 100 / size, 0, 100)) : 0;

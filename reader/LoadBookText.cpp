@@ -2,12 +2,16 @@
 
 #include "catalogue/CatalogueRecord.h"
 #include "engines/codepage/CodePages.h"
+#include "engines/fb2/Fb2Document.h"
+#include "engines/fb2/Fb2Stream.h"
 #include "engines/table/Dataset.h"
 #include "reader/BookEncoding.h"
 #include "reader/BookFileBytes.h"
 #include "reader/BookParts.h"
 #include "util/Interaction.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
@@ -49,6 +53,9 @@ private:
     table::Dataset& ds_;
     table::Bookmark row_;
 };
+
+constexpr qint64 kCharacterTail = 4;
+constexpr qint64 kFb2Head = 1024;
 
 int clampToInt(qint64 v)
 {
@@ -107,6 +114,48 @@ void BookTextLoader::showInView(const QByteArray& windowsBytes, bool rtf)
         views_.showRichText(codepage::fromCp1251(windowsBytes));
 }
 
+void BookTextLoader::showPlainOrRtf(ByteRange range, qint64 fileSize, bool rtf)
+{
+    // A few bytes past the part's end let a Unicode part end with the character begun in it.
+    const ByteRange read{range.offset, std::min(range.length + kCharacterTail, fileSize - range.offset)};
+    QByteArray bytes = readBookBytes(state_.currentBookFile, read);
+    const qint64 partLength = std::min<qint64>(range.length, bytes.size());
+
+    detectEncodingOnce(bytes.first(partLength), rtf);
+    const QString code = catalogue_.asString(field::Oem);
+    shown_ = ShownPart{range.offset, std::nullopt};
+    if (isUnicodeCode(code) && !rtf) {
+        const QByteArray head = range.offset == 0 ? bytes.first(std::min<qsizetype>(bytes.size(), 4))
+                                                  : readBookBytes(state_.currentBookFile, {0, 4});
+        UnicodePart part = decodeUnicodePart(bytes, range.offset, partLength, head);
+        bytes = QByteArray(); // the decoded text replaces the bytes
+        shown_ = std::move(part.shown);
+        showUnicodeText(part.text);
+    } else {
+        bytes.truncate(partLength);
+        showInView(recodeToWindows(bytes, code), rtf);
+    }
+}
+
+void BookTextLoader::showFb2()
+{
+    QFile file(state_.currentBookFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw BookReadError(QDir::toNativeSeparators(state_.currentBookFile) + QStringLiteral(": ") + file.errorString());
+    fb2::RenderLimits limits;
+    limits.imageWidth = views_.richView().pictureWidth();
+    // A damaged book shows as far as it could be read.
+    views_.showRichDocument([&](QTextDocument& doc) { fb2::readFb2Into(file, doc, limits); });
+}
+
+void BookTextLoader::showUnicodeText(const QString& text)
+{
+    if (fastRead_)
+        views_.showFastText(text);
+    else
+        views_.showRichText(text);
+}
+
 bool BookTextLoader::LoadBookText()
 {
     qint64 fileSize = 0;
@@ -117,7 +166,10 @@ bool BookTextLoader::LoadBookText()
     const qint64 position = std::max(0, catalogue_.asInt(field::Pos));
     const QString suffix = QFileInfo(state_.currentBookFile).suffix();
     const bool rtf = isRtfSuffix(suffix);
-    const BookDivision division = divideBook(fileSize, partSize_, suffix);
+    // FictionBook is known by its content, whatever the file is called, and read whole like RTF.
+    const bool fb2 = !rtf && fb2::looksLikeFb2(readBookBytes(state_.currentBookFile, {0, kFb2Head}));
+    documentShown_ = rtf || fb2;
+    const BookDivision division = fb2 ? BookDivision{} : divideBook(fileSize, partSize_, suffix);
     if (!division.divided)
         pages_.clear(); // no stale part number may shift the position of a book read whole
     pages_.setShown(division.divided);
@@ -133,15 +185,17 @@ bool BookTextLoader::LoadBookText()
             pages_.select(division.partForPosition(position, partSize_));
             range = partRange(pages_.selected(), partSize_, fileSize);
         }
-        const QByteArray bytes = readBookBytes(state_.currentBookFile, range);
-
-        detectEncodingOnce(bytes, rtf);
-        showInView(recodeToWindows(bytes, catalogue_.asString(field::Oem)), rtf);
+        shown_ = ShownPart{};
+        if (fb2) {
+            detectEncodingOnce({}, true); // the book declares its own encoding
+            showFb2();
+        } else {
+            showPlainOrRtf(range, fileSize, rtf);
+        }
     }
 
-    const int part = std::max(0, pages_.selected());
     Q_EMIT bookPanelRequested();
-    views_.restorePosition(position - qint64(part) * partSize_);
+    views_.restorePosition(shown_.indexOfBookPosition(position));
     views_.focusViewInUse();
 
     views_.showCaretPosition();

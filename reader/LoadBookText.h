@@ -8,6 +8,8 @@
 // `CatalogueShown` := false) and viewStateChanged (`UpdateViewState`); and connects
 // "Следующая страни&ца" to mPageClick. A choice in `CbPage` arrives through PageList::picked.
 
+#include "reader/BookEncoding.h"
+#include "reader/BookParts.h"
 #include "reader/PageList.h"
 #include "reader/ReadingState.h"
 #include "reader/ReadingViews.h"
@@ -42,6 +44,14 @@ public:
     // While the page list is shown: select the next part (the first after the last) and load it.
     void mPageClick();
 
+    // The reading position in the book of a character offset in the shown text, and back:
+    // byte offsets in the file for plain text (whatever its encoding).
+    qint64 bookPositionOf(qint64 shownOffset) const { return shown_.bookPositionOf(shownOffset); }
+    qint64 shownOffsetOf(qint64 bookPosition) const { return shown_.indexOfBookPosition(bookPosition); }
+    // True when the rich view shows a formatted document (RTF or FictionBook): positions and
+    // sizes then count the shown text, not the file.
+    bool documentShown() const { return documentShown_; }
+
 Q_SIGNALS:
     void bookPanelRequested();
     void viewStateChanged();
@@ -51,6 +61,9 @@ private:
     void storeSize(qint64 fileSize);
     void detectEncodingOnce(const QByteArray& bytes, bool rtf);
     void showInView(const QByteArray& windowsBytes, bool rtf);
+    void showPlainOrRtf(ByteRange range, qint64 fileSize, bool rtf);
+    void showFb2();
+    void showUnicodeText(const QString& text);
     void storePosition(qint64 position);
 
     table::Dataset& catalogue_;
@@ -59,6 +72,8 @@ private:
     PageList& pages_;
     int partSize_ = kDefaultPartSize;
     bool fastRead_ = false;
+    ShownPart shown_;
+    bool documentShown_ = false;
 };
 
 } // namespace folianto::reader

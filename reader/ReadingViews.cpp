@@ -65,6 +65,13 @@ void ReadingViews::showRichRtf(const QByteArray& rtf)
     rich_->loadRtf(rtf);
 }
 
+void ReadingViews::showRichDocument(const std::function<void(QTextDocument&)>& fill)
+{
+    fastInUse_ = false;
+    setCurrentWidget(rich_);
+    rich_->loadDocument(fill);
+}
+
 void ReadingViews::clearViews()
 {
     fast_->clearText();

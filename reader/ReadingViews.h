@@ -29,6 +29,7 @@ public:
     void showFastText(const QString& text);
     void showRichText(const QString& text);
     void showRichRtf(const QByteArray& rtf);
+    void showRichDocument(const std::function<void(QTextDocument&)>& fill);
     void clearViews();
 
     // Puts the view in use at offset q of its text (fast view: lines counted with their

@@ -52,11 +52,23 @@ void RichReadingView::loadPlainText(const QString& text)
 
 void RichReadingView::loadRtf(const QByteArray& rtf)
 {
+    loadDocument([&](QTextDocument& doc) { rtf::readRtfInto(rtf, doc); });
+}
+
+void RichReadingView::loadDocument(const std::function<void(QTextDocument&)>& fill)
+{
     UpdatesSuspended suspended(this);
     const QSignalBlocker blocker(this);
     prepareForLoad();
-    rtf::readRtfInto(rtf, *document());
+    fill(*document());
     setTextCursor(QTextCursor(document()));
+}
+
+int RichReadingView::pictureWidth() const
+{
+    constexpr int kNarrowest = 200; // a view not laid out yet
+    const int margins = 2 * int(document()->documentMargin()) + verticalScrollBar()->sizeHint().width();
+    return std::max(kNarrowest, viewport()->width() - margins);
 }
 
 void RichReadingView::clearText()

@@ -4,6 +4,7 @@
 // lines are the lines on screen (a wrapped paragraph has several).
 
 #include <QTextEdit>
+#include <functional>
 
 namespace folianto::reader {
 
@@ -20,6 +21,10 @@ public:
     // Both fill the view with its painting and change signals suspended.
     void loadPlainText(const QString& text);
     void loadRtf(const QByteArray& rtf);
+    // Lets `fill` build the document (an FB2 book, say), with the same preparation.
+    void loadDocument(const std::function<void(QTextDocument&)>& fill);
+    // The width a picture may take without a horizontal scroll.
+    int pictureWidth() const;
     void clearText();
 
     int textLength() const; // character indexes run from 0 to this, inclusive

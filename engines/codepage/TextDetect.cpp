@@ -2,6 +2,7 @@
 
 #include "engines/codepage/DetectorCounters.h"
 #include "engines/codepage/DeviceSample.h"
+#include "engines/codepage/Unicode.h"
 
 #include <QIODevice>
 
@@ -9,6 +10,7 @@ namespace folianto::codepage {
 
 namespace {
 constexpr qint64 kSampleSize = 3000;
+constexpr qint64 kUnicodeSampleSize = 4096;
 }
 
 bool LooksLikeDosText(QIODevice& sample)
@@ -29,8 +31,15 @@ bool LooksLikeKoiText(QIODevice& sample)
     return koiDecision(scoreKoiSample(leadingBytes(sample, wanted)));
 }
 
+bool LooksLikeUnicodeText(QIODevice& sample)
+{
+    return looksLikeUnicodeText(leadingBytes(sample, kUnicodeSampleSize));
+}
+
 QString plainTextEncodingCode(QIODevice& sample)
 {
+    if (LooksLikeUnicodeText(sample))
+        return QStringLiteral("U");
     if (LooksLikeDosText(sample))
         return QStringLiteral("Y");
     if (LooksLikeKoiText(sample))

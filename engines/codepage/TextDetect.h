@@ -1,5 +1,6 @@
 #pragma once
-// Detectors of the Cyrillic encoding of a plain text: DOS (CP866), KOI8-R or Windows-1251.
+// Detectors of the encoding of a plain text: Unicode (UTF-8, or UTF-16 with its mark), DOS
+// (CP866), KOI8-R or Windows-1251.
 // Each reads a short sample from the start of the stream and puts the stream's position back.
 
 #include <QString>
@@ -18,8 +19,12 @@ bool LooksLikeDosText(QIODevice& sample);
 // inclusive, or the whole of a shorter stream.
 bool LooksLikeKoiText(QIODevice& sample);
 
-// The encoding code stored for a plain (non-RTF) book: "Y" for DOS, else "K" for KOI-8,
-// else "N" for Windows.
+// True when the first 4096 bytes are UTF-8 text or begin with a UTF-8 or UTF-16 byte-order
+// mark (see looksLikeUnicodeText).
+bool LooksLikeUnicodeText(QIODevice& sample);
+
+// The encoding code stored for a plain (non-RTF) book: "U" for Unicode, else "Y" for DOS,
+// else "K" for KOI-8, else "N" for Windows.
 QString plainTextEncodingCode(QIODevice& sample);
 
 } // namespace folianto::codepage

@@ -20,7 +20,7 @@ TEST_F(Adding, ACancelledFileDialogOpensTheCardEmptyAndOkAddsNothing)
         EXPECT_TRUE(card(d).DBMFile->toPlainText().isEmpty());
         card(d).DBEBook->setText(QStringLiteral("Новая"));
     });
-    EXPECT_FALSE(form->ShowBookCard(true));
+    EXPECT_FALSE(form->catalogueCommands().ShowBookCard(true));
     ui.verifyAllConsumed();
     EXPECT_EQ(ds().recordCount(), 1);
     EXPECT_FALSE(ds().isEditing());
@@ -56,7 +56,7 @@ TEST_F(Adding, TheChosenFileIsLinkedWithTheTypedFieldsAndTheDefaults)
             if (c.clearTopic)
                 page.setTopicText({});
         });
-        EXPECT_TRUE(form->ShowBookCard(true));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(true));
         ui.verifyAllConsumed();
         EXPECT_EQ(form->statusPanelText(1), QStringLiteral("%1/2").arg(ds().recNo()));
         auto file2 = stored();
@@ -121,7 +121,7 @@ TEST_F(Adding, TheSimilarLinkWarningMatchesLikeAPatternAndCaseSensitively)
             EXPECT_EQ(card(d).DBMFile->toPlainText(), file);
             card(d).DBEBook->setText(QStringLiteral("Новая"));
         });
-        EXPECT_TRUE(form->ShowBookCard(true));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(true));
         asked.verifyAllConsumed();
         if (c.warned) {
             EXPECT_EQ(asked.titleAtQuestion, QStringLiteral("Похожая"));
@@ -141,7 +141,7 @@ TEST_F(Adding, AWarningAnsweredNoLeavesTheLinkEmptySoThatOkAddsNothing)
         EXPECT_FALSE(card(d).fileFound());
         card(d).DBEBook->setText(QStringLiteral("Новая"));
     });
-    EXPECT_FALSE(form->ShowBookCard(true));
+    EXPECT_FALSE(form->catalogueCommands().ShowBookCard(true));
     ui.verifyAllConsumed();
     EXPECT_EQ(ds().recordCount(), 1);
 }
@@ -158,7 +158,7 @@ TEST_F(Adding, EnterInTheCommentSavesAtOnceEvenWithoutALink)
         QCoreApplication::sendEvent(page.DBMComment, &enter);
         EXPECT_EQ(page.DBMComment->toPlainText(), QStringLiteral("заметка")); // no line break
     }, QDialog::Rejected); // not reached: Enter has closed the card
-    EXPECT_TRUE(form->ShowBookCard(true));
+    EXPECT_TRUE(form->catalogueCommands().ShowBookCard(true));
     ui.verifyAllConsumed();
     auto file = stored();
     ASSERT_TRUE(file->locate(field::BookName, QStringLiteral("Без файла")));
@@ -181,7 +181,7 @@ TEST_F(Adding, TheOpenBookIsClosedBeforeTheNewRowIsAdded)
         EXPECT_EQ(closes, 1);
         card(d).DBEBook->setText(QStringLiteral("Вторая"));
     });
-    EXPECT_TRUE(form->ShowBookCard(true));
+    EXPECT_TRUE(form->catalogueCommands().ShowBookCard(true));
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(form->bookOpen());
 }

@@ -45,7 +45,7 @@ TEST_F(Editing, ChoosingTheSameFileAgainGivesNoWarningAndKeepsTheTraces)
         card(d).ButFile->click();
         EXPECT_EQ(card(d).DBMFile->toPlainText(), link);
     });
-    EXPECT_TRUE(form->ShowBookCard(false));
+    EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
     ui.verifyAllConsumed();
     expectTracesCleared(false);
 }
@@ -70,7 +70,7 @@ TEST_F(Editing, ANewLinkOrEntryClearsTheTracesAndTheDecodingChosenOnTheCard)
                 page.ButFile->click();
             }
         });
-        EXPECT_TRUE(form->ShowBookCard(false));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
         ui.verifyAllConsumed();
         expectTracesCleared(true);
         auto file = stored();
@@ -96,7 +96,7 @@ TEST_F(Editing, TheOpenBooksEntryChangesOnlyWhenTheQuestionIsAnsweredYes)
             page.CbArc->setCurrentIndex(1);
             ui.expectQuestion(catalogue::BookCard::openBookEntryQuestion(), answer, Question::YesNo);
         });
-        EXPECT_TRUE(form->ShowBookCard(false));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
         ui.verifyAllConsumed();
         EXPECT_TRUE(form->bookOpen());
         auto file = stored();
@@ -138,7 +138,7 @@ TEST_F(Editing, StoredCodesShowInTheControlsAndComeBackNormalised)
             EXPECT_EQ(page.RgChar->isEnabled(), !c.external);
             EXPECT_EQ(page.ChRtf->isEnabled(), !c.external);
         });
-        EXPECT_TRUE(form->ShowBookCard(false));
+        EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
         ui.verifyAllConsumed();
         auto file = stored();
         file->first();
@@ -156,7 +156,7 @@ TEST_F(Editing, CancelDropsTheEditsAndAnEmptyLinkMakesOkACancel)
         const QByteArray before = TempDir::read(path);
         expectCard(false, [](QDialog& d) { card(d).DBEBook->setText(QStringLiteral("Другое название")); },
                    withLink ? QDialog::Rejected : QDialog::Accepted);
-        EXPECT_FALSE(form->ShowBookCard(false));
+        EXPECT_FALSE(form->catalogueCommands().ShowBookCard(false));
         ui.verifyAllConsumed();
         EXPECT_FALSE(ds().isEditing());
         EXPECT_EQ(ds().asString(field::BookName), QStringLiteral("Моя"));
@@ -192,7 +192,7 @@ TEST_F(Editing, ThePackingButtonShowsOnlyForAFoundPlainFileOfAClosedBook)
             EXPECT_EQ(card(d).CbArc->isVisible(), c.archive);
             EXPECT_TRUE(card(d).DBEBook->hasFocus() || !d.isActiveWindow());
         }, QDialog::Rejected);
-        form->ShowBookCard(false);
+        form->catalogueCommands().ShowBookCard(false);
         ui.verifyAllConsumed();
         closeForm();
     }
@@ -219,9 +219,9 @@ TEST_F(Editing, TheTopicButtonLoadsTheCacheAndANewTopicJoinsIt)
         EXPECT_EQ(items(*page.CbTop), (QStringList{QStringLiteral("Детектив"), QStringLiteral("Проза")}));
         page.setTopicText(QStringLiteral("История"));
     });
-    EXPECT_TRUE(form->ShowBookCard(false));
+    EXPECT_TRUE(form->catalogueCommands().ShowBookCard(false));
     ui.verifyAllConsumed();
-    EXPECT_FALSE(form->topicCacheStale());
+    EXPECT_FALSE(form->catalogueCommands().topicCacheStale());
     EXPECT_EQ(items(*form->topicCache()),
               (QStringList{QStringLiteral("Детектив"), QStringLiteral("История"), QStringLiteral("Проза")}));
     // The next card offers the loaded cache at once.
@@ -230,7 +230,7 @@ TEST_F(Editing, TheTopicButtonLoadsTheCacheAndANewTopicJoinsIt)
         EXPECT_EQ(card(d).topicText(), QStringLiteral("История"));
         EXPECT_EQ(card(d).CbTop->count(), 3);
     }, QDialog::Rejected);
-    form->ShowBookCard(false);
+    form->catalogueCommands().ShowBookCard(false);
     ui.verifyAllConsumed();
 }
 

@@ -43,7 +43,7 @@ TEST_F(RowCommands, DeletingPutsTheCursorOnThePrecedingRowOrOnTheFirst)
         });
         ds().setRecNo(c.deleted);
         ui.expectQuestion(catalogue::deleteRowQuestion(), Answer::Yes, Question::YesNo);
-        form->mDeleteClick();
+        triggerCommand(*form, "mDelete");
         ui.verifyAllConsumed();
         EXPECT_EQ(closes, 1);
         form->setBookCloser({});
@@ -62,7 +62,7 @@ TEST_F(RowCommands, DeletingAnsweredNoKeepsTheRowAndTheOpenBook)
     form->setBookCloser([](bool) { ADD_FAILURE() << "closed"; });
     ds().setRecNo(2);
     ui.expectQuestion(catalogue::deleteRowQuestion(), Answer::No);
-    form->mDeleteClick();
+    triggerCommand(*form, "mDelete");
     EXPECT_EQ(readTitlesAndMarks(path).size(), 3);
     EXPECT_EQ(ds().recNo(), 2);
     EXPECT_TRUE(form->bookOpen());
@@ -77,7 +77,7 @@ TEST_F(RowCommands, DuplicatingTheOpenBooksRowCopiesEverythingButTheMark)
     setFields({{field::Cur, catalogue::mark::OpenBook}, {field::Pos, 777}, {field::Percent, 12},
                {field::Oem, QStringLiteral("Y")}, {field::Alter, QStringLiteral("R")}, {field::Arc, 2},
                {field::First, QDate(2022, 5, 6)}, {field::Size, 9000}});
-    form->mpCloneClick();
+    triggerCommand(*form, "mpClone");
     EXPECT_EQ(ds().recordCount(), 3);
     EXPECT_TRUE(ds().asString(field::Cur).isEmpty()); // the copy is current
     EXPECT_EQ(ds().asString(field::BookName), QStringLiteral("Читаемая"));
@@ -115,7 +115,10 @@ TEST_F(RowCommands, TheDefaultIsTakenFromTheAuthorOrTopicColumnOnly)
         form->grid()->setCurrentIndex(form->grid()->model()->index(0, column));
         Q_EMIT form->gridPopup()->aboutToShow();
         EXPECT_EQ(def->isVisible(), c.offered);
-        form->mpDefClick();
+        if (c.offered)
+            triggerCommand(*form, "mpDef");
+        else // hidden, so not to be clicked; the command itself ignores the column too
+            form->catalogueCommands().mpDefClick();
     }
     EXPECT_EQ(form->settings().defaultAuthor, QStringLiteral("Гоголь"));
     EXPECT_EQ(form->settings().defaultTopic, QStringLiteral("Повести"));
@@ -123,7 +126,8 @@ TEST_F(RowCommands, TheDefaultIsTakenFromTheAuthorOrTopicColumnOnly)
     // An empty value clears the default.
     setFields({{field::Topic, QVariant()}});
     form->grid()->setCurrentIndex(form->grid()->model()->index(0, ds().fieldIndex(field::Topic)));
-    form->mpDefClick();
+    Q_EMIT form->gridPopup()->aboutToShow();
+    triggerCommand(*form, "mpDef");
     EXPECT_TRUE(form->settings().defaultTopic.isEmpty());
 }
 

@@ -25,7 +25,7 @@ TEST_F(Closing, CancellingTheConfirmationKeepsEverything)
     startWith(true);
     const QByteArray before = TempDir::read(path);
     ui.expectQuestion(app::TFormBook::closeQuestion(), Answer::Cancel, Question::OkCancel);
-    form->mExitClick();
+    triggerCommand(*form, "mExit");
     ui.verifyAllConsumed();
     EXPECT_TRUE(form->catalogue().isOpen());
     EXPECT_FALSE(form->shuttingDown());

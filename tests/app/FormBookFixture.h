@@ -2,7 +2,11 @@
 // A main window made for one test, started through its start-up sequence with scripted prompts
 // and with settings the test chooses (applied through the window's settings interface).
 
+#include "WindowTestSupport.h"
 #include "app/TFormBook.h"
+#include "app/options/OptionsCommands.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
 #include "support/ScriptedInteraction.h"
@@ -37,7 +41,8 @@ protected:
     bool start(const QStringList& arguments = {}, const QString& recent = {}, const Adjust& adjust = {})
     {
         app::ShellServices services;
-        services.loadSettings = [recent, adjust](settings::SettingsHost& host) {
+        services.loadSettings = [this, recent, adjust](settings::SettingsHost& host) {
+            settingsHost = &host;
             settings::ProgramSettings s = host.designSettings();
             s.confirmClose = false;
             if (adjust)
@@ -66,6 +71,7 @@ protected:
     InstalledInteraction installed{ui};
     std::unique_ptr<app::TFormBook> form;
     std::optional<settings::ProgramSettings> saved;
+    settings::SettingsHost* settingsHost = nullptr; // the window's, as the start-up gave it
     std::function<bool(const std::function<void()>&)> removeTraces; // unset: the command does nothing
     QString haProgram;                                              // the HA extractor the window runs
 };

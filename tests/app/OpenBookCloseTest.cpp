@@ -193,7 +193,7 @@ TEST_F(OpenAndClose, TheCursorComesBackToTheRowThatWasCurrent)
               [](settings::ProgramSettings& s) { s.fastRead = true; });
     open(QStringLiteral("Книга"));
     views().fastView().setTopLine(67);
-    form->mViewLibraryClick();
+    triggerCommand(*form, "mViewLibrary");
     EXPECT_TRUE(form->bookOpen());
     select(QStringLiteral("Третья"));
     trigger("m1Closebook");
@@ -213,7 +213,7 @@ TEST_F(OpenAndClose, WithoutAMarkedRowTheProgressIsDroppedNotWrittenElsewhere)
     Q_EMIT form->grid()->doubleClicked(form->grid()->currentIndex());
     ASSERT_TRUE(form->bookOpen());
     views().fastView().setTopLine(67);
-    form->mViewLibraryClick();
+    triggerCommand(*form, "mViewLibrary");
     setField(QStringLiteral("Книга"), field::Cur, QString()); // the mark is gone
     select(QStringLiteral("Первая"));
     trigger("m1Closebook");
@@ -232,7 +232,7 @@ TEST_F(OpenAndClose, GoingToTheOpenBookFindsItsRow)
     const QString path = book(QStringLiteral("book.txt"), tenThousandBytes());
     startWith({{QStringLiteral("Первая")}, {QStringLiteral("Книга"), {}, path}});
     open(QStringLiteral("Книга"));
-    form->mViewLibraryClick();
+    triggerCommand(*form, "mViewLibrary");
     select(QStringLiteral("Первая"));
     trigger("mpGoToBook");
     EXPECT_EQ(ds().asString(field::BookName), QStringLiteral("Книга"));

@@ -5,7 +5,7 @@
 #include "../catalogue/CatalogueFixtures.h"
 #include "archive/ArchiveFixtures.h"
 #include "FormBookFixture.h"
-#include "app/TFormBookReader.h"
+#include "reader/ReaderCommands.h"
 #include "support/FixedClock.h"
 #include "support/RecordingShell.h"
 
@@ -53,12 +53,7 @@ protected:
     QString book(const QString& name, const QByteArray& bytes) { return dir.write(name, bytes); }
 
     void select(const QString& title) { ASSERT_TRUE(ds().locate(catalogue::field::BookName, title)); }
-    void trigger(const char* name)
-    {
-        QAction* a = form->command(QString::fromLatin1(name));
-        ASSERT_TRUE(a->isEnabled()) << name;
-        a->trigger();
-    }
+    void trigger(const char* name) { triggerCommand(*form, name); }
     void open(const QString& title, const char* command = "mOpenbook")
     {
         select(title);
@@ -91,8 +86,8 @@ protected:
         ds().setValue(field, v);
         ds().post();
     }
-    reader::ReadingViews& views() { return *form->reader().views; }
-    reader::BookSession& session() { return form->reader().session; }
+    reader::ReadingViews& views() { return form->readerCommands().views(); }
+    reader::BookSession& session() { return form->readerCommands().session(); }
     bool bookShown() const { return form->frontView() == form->bookView(); }
 
     QString catalogueFile;

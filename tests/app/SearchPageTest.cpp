@@ -1,8 +1,8 @@
 // "&Условия поиска файла...": the page `ShSearch`, its copying in and out, and its buttons.
 
 #include "FormBookFixture.h"
-#include "app/SearchPage.h"
-#include "app/TFormTopic.h"
+#include "app/options/SearchPage.h"
+#include "util/TFormTopic.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,7 +37,7 @@ TEST_F(SearchOptions, ThePageShowsTheSettingsAndOkTakesThemBack)
     const QString chosen = dir.file(QStringLiteral("books"));
     QDir().mkpath(chosen);
     ui.expectDialog(app::SearchPage::caption(), [](QDialog& d) {
-        auto* topic = qobject_cast<app::TFormTopic*>(&d);
+        auto* topic = qobject_cast<util::TFormTopic*>(&d);
         ASSERT_NE(topic, nullptr);
         EXPECT_EQ(topic->activePage(), QStringLiteral("ShSearch"));
         app::SearchPage& page = pageOf(d);
@@ -85,19 +85,19 @@ TEST_F(SearchOptions, TheFolderBrowserStartsInThePathAndACancelChangesNothing)
     QDir().mkpath(folder);
     QWidget sheet;
     app::SearchPage page(&sheet);
-    page.setSubstitutionPath(folder + u'/');
+    page.setValues({folder + u'/'});
     ui.expectFolder(app::SearchPage::browserTitle(), QString());
     page.ButPathClick();
     ui.verifyAllConsumed();
-    EXPECT_EQ(page.substitutionPath(), folder + u'/');
+    EXPECT_EQ(page.values().substPath, folder + u'/');
     EXPECT_EQ(QDir::currentPath(), QDir(folder).canonicalPath());
     EXPECT_EQ(ui.prompts().back().initial, QDir::currentPath());
 
     // A path that is gone is no error; a folder already ending in a separator keeps one.
-    page.setSubstitutionPath(dir.file(QStringLiteral("gone/")));
+    page.setValues({dir.file(QStringLiteral("gone/"))});
     ui.expectFolder(app::SearchPage::browserTitle(), folder + u'/');
     page.ButPathClick();
-    EXPECT_EQ(page.substitutionPath(), folder + u'/');
+    EXPECT_EQ(page.values().substPath, folder + u'/');
     QDir::setCurrent(previous);
 }
 

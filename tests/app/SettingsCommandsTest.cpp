@@ -41,8 +41,8 @@ TEST_F(SettingsCommands, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsTh
         press(edit, Qt::Key_Return); // Enter is OK
         EXPECT_EQ(d.result(), QDialog::Accepted);
     });
-    form->mXClick();
-    EXPECT_EQ(form->archivePassword(), QStringLiteral("секрет-секрет-секрет"));
+    triggerCommand(*form, "mX");
+    EXPECT_EQ(form->options().archivePassword(), QStringLiteral("секрет-секрет-секрет"));
 
     // The box opens with the password held; Cancel (Escape) keeps it.
     ui.expectDialog(QStringLiteral("X-Files"), [](QDialog& d) {
@@ -52,8 +52,8 @@ TEST_F(SettingsCommands, ThePasswordBoxShowsStarsTakesTwentyCharactersAndKeepsTh
         press(edit, Qt::Key_Escape);
         EXPECT_EQ(d.result(), QDialog::Rejected);
     });
-    form->mXClick();
-    EXPECT_EQ(form->archivePassword(), QStringLiteral("секрет-секрет-секрет"));
+    triggerCommand(*form, "mX");
+    EXPECT_EQ(form->options().archivePassword(), QStringLiteral("секрет-секрет-секрет"));
     ui.verifyAllConsumed();
 }
 
@@ -77,9 +77,9 @@ TEST_F(SettingsCommands, TheTimeOutIsAskedInMinutesAndOnlyValuesFromOneOnAreTake
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.value_or(QStringLiteral("<cancel>")).toStdString());
         form->settings().haTimeout = c.beforeSeconds;
-        ui.expectInput(TFormBook::haTimeoutCaption(), TFormBook::haTimeoutPrompt(), c.answer, c.prefill);
-        form->mOutClick();
-        EXPECT_EQ(form->haTimeout(), c.afterSeconds);
+        ui.expectInput(app::OptionsCommands::haTimeoutCaption(), app::OptionsCommands::haTimeoutPrompt(), c.answer, c.prefill);
+        triggerCommand(*form, "mOut");
+        EXPECT_EQ(form->settings().haTimeout, c.afterSeconds);
         ui.verifyAllConsumed();
     }
 }
@@ -122,7 +122,7 @@ TEST_F(TracesCommand, RemovingTheTracesDisablesTheCommandAndSkipsSavingAtClose)
         EXPECT_EQ(repaints, removed ? 1 : 0);
         EXPECT_EQ(store.keyExists(), !removed);
         // Saving at close writes nothing back into a removed key.
-        settings::SaveSettings(store, *form);
+        settings::SaveSettings(store, *settingsHost);
         EXPECT_EQ(store.keyExists(), !removed);
         ui.verifyAllConsumed();
         form.reset();

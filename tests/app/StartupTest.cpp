@@ -93,7 +93,7 @@ TEST_F(FormBookTest, StartUpKeepsTheLoadedChecksAndFixesAZeroTimeout)
         s.caseSensitive = false;
         s.propertiesOffered = true;
     }));
-    EXPECT_EQ(form->haTimeout(), 300);
+    EXPECT_EQ(form->settings().haTimeout, 300);
     EXPECT_FALSE(form->command(QStringLiteral("mShowBar"))->isChecked());
     EXPECT_FALSE(form->command(QStringLiteral("mCase"))->isChecked());
     EXPECT_TRUE(form->command(QStringLiteral("mProperties"))->isVisible());

@@ -79,7 +79,7 @@ TEST_F(ViewState, ReturningToTheListKeepsTheBookOpenAndTheCatalogueInFront)
     form->showBookView();
     form->UpdateViewState();
 
-    form->mViewLibraryClick();
+    triggerCommand(*form, "mViewLibrary");
     EXPECT_TRUE(form->catalogueShown());
     EXPECT_EQ(form->frontView(), form->catalogueView());
     EXPECT_TRUE(form->bookOpen());
@@ -127,12 +127,12 @@ TEST_F(ViewState, SwitchingCataloguesResetsTheFilterCommandsAndTheTopicCache)
     form->topicCache()->addItem(QStringLiteral("Тема"));
     const QString other = dir.file(QStringLiteral("other.bon"));
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), other);
-    form->mCatalogClick();
+    triggerCommand(*form, "mCatalog");
     EXPECT_EQ(form->catalogue().fileName(), other);
     EXPECT_FALSE(filter->isChecked());
     EXPECT_EQ(filter->text(), QStringLiteral("&Фильтр"));
     EXPECT_EQ(form->topicCache()->count(), 0);
-    EXPECT_TRUE(form->topicCacheStale());
+    EXPECT_TRUE(form->catalogueCommands().topicCacheStale());
     EXPECT_EQ(form->windowTitle(), other);
 }
 
@@ -140,14 +140,14 @@ TEST_F(ViewState, TheInfoLabelOpensTheCatalogueDialogOnlyWhileItHasText)
 {
     ASSERT_TRUE(start());
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), QString());
-    form->LabInfoClick();
+    form->catalogueCommands().LabInfoClick();
     ui.verifyAllConsumed();
 
     const QString path = dir.file(QStringLiteral("new.bon"));
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), path);
-    form->LabInfoClick();
+    form->catalogueCommands().LabInfoClick();
     EXPECT_EQ(form->infoText(), QString());
-    form->LabInfoClick(); // empty text: nothing is asked
+    form->catalogueCommands().LabInfoClick(); // empty text: nothing is asked
     ui.verifyAllConsumed();
 }
 

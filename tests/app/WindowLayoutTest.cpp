@@ -95,7 +95,7 @@ TEST_F(WindowLayout, TheGridShowsTheEightDefaultColumnsInFieldOrder)
     const QString path = dir.file(QStringLiteral("g.bon"));
     writeTitles(path, {QStringLiteral("Один")});
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), path);
-    form->mCatalogClick();
+    triggerCommand(*form, "mCatalog");
     QTableView* grid = form->grid();
     QStringList shown;
     QList<int> widths;
@@ -122,7 +122,7 @@ TEST_F(WindowLayout, TheGridAndTheCatalogueCursorFollowEachOther)
     const QString path = dir.file(QStringLiteral("c.bon"));
     writeTitles(path, {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В")});
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), path);
-    form->mCatalogClick();
+    triggerCommand(*form, "mCatalog");
     QTableView* grid = form->grid();
     grid->selectionModel()->setCurrentIndex(grid->model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(ds().recNo(), 3);
@@ -137,10 +137,10 @@ TEST_F(WindowLayout, ABulkChangeShowsTheProgressBarOnlyWhileItRuns)
     const QString path = dir.file(QStringLiteral("b.bon"));
     writeTitles(path, {QStringLiteral("А")});
     ui.expectOpenFile(QStringLiteral("Выберите старый или создайте новый каталог"), path);
-    form->mCatalogClick();
+    triggerCommand(*form, "mCatalog");
     EXPECT_FALSE(form->progressBarShown());
     {
-        catalogue::BulkChange bulk(form->catalogue(), *form);
+        catalogue::BulkChange bulk(form->catalogue(), form->catalogue().host());
         EXPECT_TRUE(form->progressBarShown());
         bulk.setProgress(40);
         EXPECT_EQ(form->progressBar()->value(), 40);

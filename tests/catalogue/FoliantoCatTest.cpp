@@ -182,9 +182,10 @@ TEST_F(FoliantoCat, DetectNamesTheCodePageOfEachText)
                               .repeated(4);
     const QString dos = dir.write(QStringLiteral("dos.txt"), folianto::codepage::toCp866(prose));
     const QString win = dir.write(QStringLiteral("win.txt"), folianto::codepage::toCp1251(prose));
-    const ToolRun r = runTool({QStringLiteral("detect"), dos, win});
+    const QString utf8 = dir.write(QStringLiteral("utf8.txt"), prose.toUtf8());
+    const ToolRun r = runTool({QStringLiteral("detect"), dos, win, utf8});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("Y\t%1\nN\t%2\n").arg(dos, win));
+    EXPECT_EQ(r.out, QStringLiteral("Y\t%1\nN\t%2\nU\t%3\n").arg(dos, win, utf8));
 
     const ToolRun missing = runTool({QStringLiteral("detect"), dir.file(QStringLiteral("none.txt")), win});
     EXPECT_EQ(missing.exitCode, 1);

@@ -157,6 +157,7 @@ TEST(TextDetect, RussianProseInEachCodePage)
         {"windows-1251", QStringLiteral("N")},
         {"IBM866", QStringLiteral("Y")},
         {"KOI8-R", QStringLiteral("K")},
+        {"UTF-8", QStringLiteral("U")},
     };
     for (const auto& [page, expected] : pages) {
         int wrong = 0;

@@ -1,4 +1,4 @@
-#include "app/TFormTopic.h"
+#include "util/TFormTopic.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-namespace folianto::app {
+namespace folianto::util {
 
 namespace {
 TFormTopic* gFormTopic = nullptr;
@@ -120,4 +120,4 @@ void TFormTopic::hideEvent(QHideEvent* event)
         mainWindow_->update();
 }
 
-} // namespace folianto::app
+} // namespace folianto::util

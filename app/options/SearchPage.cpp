@@ -1,4 +1,4 @@
-#include "app/SearchPage.h"
+#include "app/options/SearchPage.h"
 
 #include "util/Interaction.h"
 #include "util/Paths.h"
@@ -86,8 +86,17 @@ SearchPage::SearchPage(QWidget* page) : QObject(page)
     connect(butDelSubst_, &QPushButton::clicked, this, [this] { ButDelSubstClick(); });
 }
 
-QString SearchPage::substitutionPath() const { return st_->text(); }
-void SearchPage::setSubstitutionPath(const QString& path) { st_->setText(path); }
+void SearchPage::setValues(const SearchConditions& values)
+{
+    st_->setText(values.substPath);
+    chSubDirs_->setChecked(values.subDirs);
+    chWrite_->setChecked(values.writeFound);
+}
+
+SearchConditions SearchPage::values() const
+{
+    return {st_->text(), chSubDirs_->isChecked(), chWrite_->isChecked()};
+}
 
 void SearchPage::ButPathClick()
 {

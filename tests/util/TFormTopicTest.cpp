@@ -1,4 +1,4 @@
-#include "app/TFormTopic.h"
+#include "util/TFormTopic.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QPushButton>
@@ -9,7 +9,7 @@
 namespace folianto::test {
 namespace {
 
-using app::TFormTopic;
+using util::TFormTopic;
 
 TEST(TFormTopic, IsAFixedSizeDialogWithHiddenTabsAndAnOkPanel)
 {

@@ -11,7 +11,7 @@
 class QPushButton;
 class QTabWidget;
 
-namespace folianto::app {
+namespace folianto::util {
 
 class TFormTopic : public QDialog {
     Q_OBJECT
@@ -58,4 +58,4 @@ private:
     QHash<QString, std::function<void()>> showHandlers_;
 };
 
-} // namespace folianto::app
+} // namespace folianto::util

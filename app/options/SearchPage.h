@@ -12,17 +12,26 @@ class QWidget;
 
 namespace folianto::app {
 
+// What the page shows and gives back on "OK".
+struct SearchConditions {
+    QString substPath; // `Subst_Path`
+    bool subDirs = false;    // `ChSubDirs`
+    bool writeFound = false; // `ChWrite`
+};
+
 class SearchPage : public QObject {
     Q_OBJECT
 public:
     // Fills the (empty) page with its controls.
     explicit SearchPage(QWidget* page);
 
+    using Values = SearchConditions;
+    static QString name() { return QStringLiteral("ShSearch"); }
     static QString caption();       // "Условия поиска файла"
     static QString browserTitle();  // "Выбор пути для поиска: "
 
-    QString substitutionPath() const; // the caption of `St`
-    void setSubstitutionPath(const QString& path);
+    void setValues(const SearchConditions& values);
+    SearchConditions values() const;
     QCheckBox* ChSubDirs() const { return chSubDirs_; }
     QCheckBox* ChWrite() const { return chWrite_; }
     QLabel* St() const { return st_; }

@@ -1,0 +1,172 @@
+#include "catalogue/CatalogueCommands.h"
+
+#include "catalogue/BookCard.h"
+#include "catalogue/BookCardLink.h"
+#include "catalogue/BookCardPage.h"
+#include "catalogue/BookCardRowCommands.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueRecord.h"
+#include "util/Interaction.h"
+#include "util/TFormTopic.h"
+
+#include <QComboBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace folianto::catalogue {
+
+namespace {
+const QString kCardPage = QStringLiteral("ShCard");
+}
+
+CatalogueCommands::CatalogueCommands(Catalogue& catalogue, CatalogueControls controls, CatalogueCommandsHost& host)
+    : catalogue_(catalogue), controls_(controls), host_(host)
+{
+}
+
+void CatalogueCommands::mCatalogClick()
+{
+    util::runCommand([this] { catalogue_.mCatalogClick(); });
+    host_.UpdateViewState();
+}
+
+void CatalogueCommands::mSaveClick()
+{
+    util::runCommand([this] { catalogue_.mSaveClick(); });
+}
+
+void CatalogueCommands::LabInfoClick()
+{
+    if (!host_.infoText().isEmpty())
+        mCatalogClick();
+}
+
+void CatalogueCommands::clearTopicCache()
+{
+    controls_.topics.clear();
+    topicCacheStale_ = true;
+}
+
+bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
+{
+    bool posted = false;
+    util::runCommand([&] {
+        host_.repaintWindow();
+        catalogue_.finishPendingEdit();
+        if (!catalogue_.isOpen())
+            return;
+        table::Dataset& ds = catalogue_.Ds();
+        if (!newRow && !ds.hasCurrentRow())
+            return;
+        const bool warn = host_.warnSimilarLink();
+        const QString file = newRow ? ChooseBookFile(ds, givenFile, warn) : QString();
+
+        util::TFormTopic dialog(host_.dialogParent());
+        QWidget* sheet = dialog.addPage(kCardPage);
+        dialog.selectPage(kCardPage);
+        auto* page = new BookCardPage(sheet);
+        auto* sheetLayout = new QVBoxLayout(sheet);
+        sheetLayout->setContentsMargins(0, 0, 0, 0);
+        sheetLayout->addWidget(page);
+        page->setTopicList(topicCacheStale_ ? std::nullopt : std::optional(topicsIn(controls_.topics)));
+
+        BookCardServices services;
+        services.warnSimilarLink = warn;
+        // While a long search runs, the windows repaint; no other command can start meanwhile.
+        services.listEntries = [this](table::Dataset& row) {
+            return host_.cardFileEntries(row, [this] {
+                host_.repaintWindow();
+                if (util::TFormTopic* card = util::TFormTopic::current())
+                    card->repaint();
+            });
+        };
+        services.rebuildTopics = [this]() -> std::optional<QStringList> {
+            QStringList topics = RebuildTopicCache(catalogue_.Ds(), controls_.topics);
+            topicCacheStale_ = false;
+            return topics;
+        };
+        BookCard card(*page, ds, services);
+
+        if (newRow) {
+            dialog.setWindowTitle(BookCard::newCaption());
+            if (host_.bookOpen())
+                host_.closeOpenBook();
+            card.beginNew(file, host_.defaultTopic());
+        } else {
+            dialog.setWindowTitle(BookCard::editCaption());
+            card.beginEdit();
+        }
+        card.locateFile();
+        card.updateZipButton();
+        // A row without a link cannot be written through the button; Enter in the comment can.
+        dialog.setOkCheck(kCardPage, [&] {
+            if (!card.okAllowed()) {
+                dialog.reject();
+                return false;
+            }
+            return true;
+        });
+        dialog.setShowHandler(kCardPage, [&] { card.prepareShow(); });
+        QObject::connect(page, &BookCardPage::commentEnterPressed, &dialog,
+                         [&dialog] { dialog.done(QDialog::Accepted); });
+
+        if (util::interaction().runDialog(dialog) != QDialog::Accepted) {
+            card.cancel();
+            return;
+        }
+        card.acceptChanges();
+        ds.post(); // a failure reaches the error box; the row stays in its edit
+        posted = true;
+        catalogue_.ShowRowPosition();
+        const QString topic = ds.asString(field::Topic);
+        if (card.topicDropDown() && !topic.isEmpty())
+            addTopicToCache(controls_.topics, topic);
+    });
+    host_.UpdateViewState();
+    return posted;
+}
+
+void CatalogueCommands::mNewClick(int tag)
+{
+    ShowBookCard(tag == 1);
+}
+
+void CatalogueCommands::mDeleteClick()
+{
+    util::runCommand([this] { DeleteCurrentRow(catalogue_, host_); });
+    host_.UpdateViewState();
+}
+
+void CatalogueCommands::mpCloneClick()
+{
+    DuplicateCurrentRow(catalogue_, host_);
+}
+
+QString CatalogueCommands::selectedColumnField() const
+{
+    const table::Dataset& ds = catalogue_.Ds();
+    const int column = controls_.grid.currentIndex().column();
+    if (!ds.isActive() || column < 0 || column >= ds.fieldCount())
+        return {};
+    return ds.fieldDef(column).name;
+}
+
+bool CatalogueCommands::mpDefOffered() const
+{
+    const QString f = selectedColumnField();
+    return f == field::Author || f == field::Topic;
+}
+
+void CatalogueCommands::mpDefClick()
+{
+    const table::Dataset& ds = catalogue_.Ds();
+    if (!catalogue_.isOpen() || !ds.hasCurrentRow())
+        return;
+    const QString f = selectedColumnField();
+    if (f == field::Topic)
+        host_.setDefaultTopic(ds.asString(f));
+    else if (f == field::Author)
+        host_.setDefaultAuthor(ds.asString(f));
+}
+
+} // namespace folianto::catalogue
