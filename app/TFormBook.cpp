@@ -12,6 +12,7 @@
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueViewCommands.h"
 #include "exchange/ExchangeCommands.h"
+#include "exchange/ImportCommands.h"
 #include "fileops/FileCommands.h"
 #include "reader/ReaderCommands.h"
 #include "engines/table/DatasetModel.h"

@@ -26,7 +26,8 @@ class ReaderCommands;
 }
 namespace folianto::exchange {
 class ExchangeCommands;
-}
+class ImportCommands;
+} // namespace folianto::exchange
 namespace folianto::fileops {
 class FileCommands;
 }
@@ -76,6 +77,7 @@ public:
     reader::ReaderCommands& readerCommands() { return *readerCommands_; }
     OptionsCommands& options() { return *options_; }
     exchange::ExchangeCommands& exchange() { return *exchange_; }
+    exchange::ImportCommands& imports() { return *imports_; }
     fileops::FileCommands& files() { return *files_; }
     AlarmClock& alarm() { return *alarm_; }
     TrayMode& tray() { return *tray_; }
@@ -149,6 +151,7 @@ private:
     std::unique_ptr<catalogue::CatalogueViewCommands> viewCommands_;
     std::unique_ptr<OptionsCommands> options_;
     std::unique_ptr<exchange::ExchangeCommands> exchange_;
+    std::unique_ptr<exchange::ImportCommands> imports_;
     std::unique_ptr<fileops::FileCommands> files_;
     std::unique_ptr<reader::ReaderCommands> readerCommands_;
     std::unique_ptr<AlarmClock> alarm_;

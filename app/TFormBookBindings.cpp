@@ -14,6 +14,8 @@
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueViewCommands.h"
 #include "exchange/ExchangeCommands.h"
+#include "exchange/FileDropTarget.h"
+#include "exchange/ImportCommands.h"
 #include "fileops/FileCommands.h"
 #include "reader/LibreOfficeConverter.h"
 #include "reader/ReaderCommands.h"
@@ -37,6 +39,7 @@ void TFormBook::createCommands()
         *catalogue_, catalogue::CatalogueViewControls{*ui_.dbg, filterItems, catalogueCommands_->topicCache()}, host);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
+    imports_ = std::make_unique<exchange::ImportCommands>(host);
     files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
     alarm_ = std::make_unique<AlarmClock>(*ui_.tim, host);
@@ -126,6 +129,11 @@ void TFormBook::bindCommands()
     exchange::ExchangeCommands& exchange = *exchange_;
     bind({"mSaveCatAs"}, exchange, &exchange::ExchangeCommands::mSaveCatAsClick);
     bind({"mImport"}, exchange, &exchange::ExchangeCommands::mImportClick);
+    exchange::ImportCommands& imports = *imports_;
+    bind({"mImportFolders"}, imports, &exchange::ImportCommands::mImportFoldersClick);
+    bind({"mImportBon"}, imports, &exchange::ImportCommands::mImportBonClick);
+    bind({"mImportBBS"}, imports, &exchange::ImportCommands::mImportBBSClick);
+    new exchange::FileDropTarget(ui_.dbg->viewport(), [&imports](const QStringList& paths) { imports.WMDropFiles(paths); });
 
     // the file operations (files_) bind here the same way.
 

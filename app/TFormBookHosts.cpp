@@ -9,6 +9,8 @@
 #include "exchange/ImportDbfPage.h"
 #include "reader/ReaderCommands.h"
 #include "reader/CardFileEntries.h"
+#include "app/options/WorkOptions.h"
+#include "util/Interaction.h"
 #include "util/TFormTopic.h"
 
 #include <QComboBox>
@@ -67,6 +69,36 @@ void TFormBook::Hosts::setExportDelimiter(QChar delimiter)
 {
     const QByteArray bytes = codepage::toCp1251(QStringView(&delimiter, 1));
     form_.settings_.exportDelimiter = quint8(bytes.at(0));
+}
+
+exchange::FileDefaults TFormBook::Hosts::fileDefaults() const
+{
+    return fileWorkIn(form_.settings_);
+}
+
+bool TFormBook::Hosts::pageDialogOpen() const
+{
+    return util::TFormTopic::current() != nullptr;
+}
+
+void TFormBook::Hosts::addBookForFile(const QString& path)
+{
+    form_.catalogueCommands_->ShowBookCard(true, path);
+}
+
+bool TFormBook::Hosts::runPage(const exchange::PageRun& run)
+{
+    util::TFormTopic dialog(&form_);
+    QWidget* sheet = dialog.addPage(run.page);
+    dialog.selectPage(run.page);
+    dialog.setWindowTitle(run.caption);
+    if (run.build)
+        run.build(sheet);
+    if (util::interaction().runDialog(dialog) != QDialog::Accepted)
+        return false;
+    if (run.collect)
+        run.collect();
+    return true;
 }
 
 int TFormBook::Hosts::runImportDbfPage(exchange::ImportDbfPage& page)

@@ -9,6 +9,7 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueViewHost.h"
 #include "exchange/ExchangeCommandsHost.h"
+#include "exchange/ImportCommandsHost.h"
 #include "fileops/FileCommandsHost.h"
 #include "reader/ArchiveExtract.h"
 #include "reader/BookLocation.h"
@@ -22,6 +23,7 @@ class TFormBook::Hosts final : public catalogue::CatalogueHost,
                                public reader::ReaderCommandsHost,
                                public OptionsCommandsHost,
                                public exchange::ExchangeCommandsHost,
+                               public exchange::ImportCommandsHost,
                                public fileops::FileCommandsHost,
                                public AlarmHost,
                                public settings::SettingsHost {
@@ -79,6 +81,11 @@ public:
     QChar exportDelimiter() const override;
     void setExportDelimiter(QChar delimiter) override;
     int runImportDbfPage(exchange::ImportDbfPage& page) override;
+    catalogue::CatalogueHost& catalogueHost() override { return *this; }
+    exchange::FileDefaults fileDefaults() const override;
+    bool pageDialogOpen() const override;
+    void addBookForFile(const QString& path) override;
+    bool runPage(const exchange::PageRun& run) override;
 
     // the options
     settings::ProgramSettings& settings() override { return form_.settings_; }

@@ -1,5 +1,7 @@
 #include "catalogue/BookCardPage.h"
 
+#include "util/NamedWidget.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,14 +19,9 @@
 
 namespace folianto::catalogue {
 
-namespace {
+using util::named;
 
-template <typename W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+namespace {
 
 QPlainTextEdit* memo(QWidget* parent, const char* name, int lines)
 {

@@ -34,20 +34,28 @@ BulkChange::~BulkChange()
     catalogue_.ShowRowPosition();
 }
 
-bool BulkChange::postRow()
+bool postOrCancel(table::Dataset& ds)
 {
-    auto& ds = catalogue_.Ds();
     if (!ds.isEditing())
         return false;
     try {
         ds.post();
-        ++posted_;
         return true;
     } catch (const std::exception&) {
         ds.cancel();
-        ++cancelled_;
         return false;
     }
+}
+
+bool BulkChange::postRow()
+{
+    const bool editing = catalogue_.Ds().isEditing();
+    const bool posted = postOrCancel(catalogue_.Ds());
+    if (posted)
+        ++posted_;
+    else if (editing)
+        ++cancelled_;
+    return posted;
 }
 
 void BulkChange::setProgress(int percent)

@@ -11,11 +11,19 @@
 
 #include <memory>
 
+namespace folianto::table {
+class Dataset;
+}
+
 namespace folianto::catalogue {
 
 class Catalogue;
 class CatalogueHost;
 class WaitCursor;
+
+// Posts the row being edited or inserted; a row that fails to post is cancelled. True when it
+// was posted; false also when no row was being edited.
+bool postOrCancel(table::Dataset& ds);
 
 class BulkChange {
 public:

@@ -8,6 +8,7 @@
 #include "app/options/WorkOptions.h"
 #include "catalogue/CatalogueRecord.h"
 #include "catalogue/TablePage.h"
+#include "exchange/FileDefaultsPage.h"
 #include "catalogue/Catalogue.h"
 #include "engines/table/Dataset.h"
 #include "util/Interaction.h"
@@ -43,6 +44,7 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
                       }));
     pages_.add(2, pageRunner<PartPage>([](const settings::ProgramSettings& s) { return s.partSize; },
                                        [](qint32 size, settings::ProgramSettings& s) { s.partSize = size; }));
+    pages_.add(4, pageRunner<exchange::FileDefaultsPage>(fileWorkIn, fileWorkOut));
     // The table page changes the grid's columns and fonts at once, through the window's services.
     pages_.add(5, [this](QWidget* parent, settings::ProgramSettings& s) {
         const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s, fieldNames()),

@@ -4,22 +4,32 @@ namespace folianto::app {
 
 FileWorkOptions fileWorkIn(const settings::ProgramSettings& s)
 {
-    return {s.defaultTopic, s.defaultAuthor, s.impExt, s.impFolder, s.impPath, s.impDate, s.arc,
-            s.extMask,      s.fscan,         s.externalProgram};
+    FileWorkOptions o;
+    o.extMask = s.extMask;
+    o.scan = s.fscan;
+    o.author = s.defaultAuthor;
+    o.topic = s.defaultTopic;
+    o.impExt = s.impExt;
+    o.impFolder = s.impFolder;
+    o.impPath = s.impPath;
+    o.impDate = s.impDate;
+    o.program = s.externalProgram;
+    o.arc = s.arc;
+    return o;
 }
 
 void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s)
 {
-    s.defaultAuthor = o.defaultAuthor;
-    s.defaultTopic = o.defaultTopic;
-    s.externalProgram = o.program;
+    s.extMask = o.extMask;
+    s.fscan = o.scan;
+    s.defaultAuthor = o.author;
+    s.defaultTopic = o.topic;
     s.impExt = o.impExt;
     s.impFolder = o.impFolder;
     s.impPath = o.impPath;
     s.impDate = o.impDate;
+    s.externalProgram = o.program;
     s.arc = o.arc;
-    s.fscan = o.scan;
-    s.extMask = o.extMask;
 }
 
 TableWorkOptions tableWorkIn(const settings::ProgramSettings& s, const QStringList& fieldNames)

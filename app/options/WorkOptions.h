@@ -4,23 +4,12 @@
 
 #include "app/settings/ProgramSettings.h"
 #include "catalogue/TablePage.h"
+#include "exchange/FileDefaults.h"
 
 namespace folianto::app {
 
-struct FileWorkOptions {
-    QString defaultTopic;    // `FDef_Topic` (EdTopic)
-    QString defaultAuthor;   // `FDef_Author` (EdAuthor)
-    bool impExt = false;     // ChImpExt
-    bool impFolder = false;  // ChImpFolder
-    bool impPath = false;    // ChImpPath
-    bool impDate = false;    // ChImpDate
-    bool arc = false;        // ChArc
-    QStringList extMask;     // `FStrExt` (LbExt)
-    bool scan = false;       // `Fscan` (ChScan)
-    QString program;         // `FProg` (EdProg)
-
-    friend bool operator==(const FileWorkOptions&, const FileWorkOptions&) = default;
-};
+// The file page (`exchange::FileDefaultsPage`) takes and gives the file import defaults.
+using FileWorkOptions = exchange::FileDefaults;
 
 FileWorkOptions fileWorkIn(const settings::ProgramSettings& s);
 void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s);

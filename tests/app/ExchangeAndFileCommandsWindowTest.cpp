@@ -4,7 +4,14 @@
 #include "BookCardFixture.h"
 #include "WindowTestSupport.h"
 #include "exchange/ExchangeCommands.h"
+#include "exchange/ImportCommands.h"
 #include "exchange/ImportDbfPage.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTableView>
+#include <QUrl>
 
 namespace folianto::test {
 namespace {
@@ -20,6 +27,13 @@ TEST_F(ExchangeAndFileItems, EachItemAsksItsFirstPromptAndCancelChangesNothing)
     const Case cases[] = {
         {"mSaveCatAs", [](ScriptedInteraction& ui) { ui.expectSaveFile(exchange::ExchangeCommands::saveCaption(), {}); }},
         {"mImport", [](ScriptedInteraction& ui) { ui.expectOpenFile(exchange::ImportDbfPage::caption(), {}); }},
+        {"mImportFolders",
+         [](ScriptedInteraction& ui) { ui.expectFolder(exchange::ImportCommands::folderBrowserTitle(), {}); }},
+        {"mImportBon",
+         [](ScriptedInteraction& ui) { ui.expectOpenFile(exchange::ImportCommands::mergeDialogTitle(), {}); }},
+        {"mImportBBS",
+         [](ScriptedInteraction& ui) { ui.expectOpenFile(exchange::ImportCommands::descriptionDialogTitle(), {}); }},
+        {"mDefFiles", [](ScriptedInteraction& ui) { ui.expectDialog(QStringLiteral("Работа с файлами"), {}, QDialog::Rejected); }},
     };
     open({{QStringLiteral("Книга 1")}, {QStringLiteral("Книга 2")}});
     for (const Case& c : cases) {
@@ -29,6 +43,25 @@ TEST_F(ExchangeAndFileItems, EachItemAsksItsFirstPromptAndCancelChangesNothing)
         ui.verifyAllConsumed();
         EXPECT_EQ(ds().recordCount(), 2);
     }
+}
+
+TEST_F(ExchangeAndFileItems, FilesDroppedOnTheGridBecomeRowsAfterTheQuestion)
+{
+    open({{QStringLiteral("Книга 1")}});
+    const QStringList files{bookFile(QStringLiteral("a.txt")), bookFile(QStringLiteral("b.txt"))};
+    form->show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1])});
+    QWidget* viewport = form->findChild<QTableView*>(QStringLiteral("DBG"))->viewport();
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+
+    ui.expectQuestion(exchange::ImportCommands::folderQuestion(2), Answer::Yes, Question::YesNoCancel);
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    ui.verifyAllConsumed();
+    EXPECT_EQ(ds().recordCount(), 3);
 }
 
 } // namespace

@@ -86,13 +86,13 @@ TEST(WorkOptions, TheFilePageTakesItsSettingsAndGivesThemAllBack)
     s.extMask = {QStringLiteral("*.txt"), QStringLiteral("*.fb2")};
     s.externalProgram = QStringLiteral("/usr/bin/less");
     const app::FileWorkOptions in = app::fileWorkIn(s);
-    EXPECT_EQ(in.defaultTopic, s.defaultTopic);
+    EXPECT_EQ(in.topic, s.defaultTopic);
     EXPECT_EQ(in.extMask, s.extMask);
     EXPECT_TRUE(in.impFolder);
     EXPECT_TRUE(in.impDate);
 
-    app::FileWorkOptions changed{QStringLiteral("Поэзия"), QStringLiteral("Блок"), true, false, true, false, true,
-                                 {QStringLiteral("*.rtf")}, true, QStringLiteral("/opt/viewer")};
+    const app::FileWorkOptions changed{{QStringLiteral("rtf")}, true, QStringLiteral("Блок"), QStringLiteral("Поэзия"),
+                                       true, false, true, false, QStringLiteral("/opt/viewer"), true};
     settings::ProgramSettings out = s;
     app::fileWorkOut(changed, out);
     EXPECT_EQ(app::fileWorkIn(out), changed);

@@ -17,3 +17,12 @@ int runExport(const QStringList& args);
 // folianto-cat import-dbf CATALOGUE TABLE: appends one row per live table record, with the
 // table's fields assigned to the catalogue's by --map.
 int runImportDbf(const QStringList& args);
+// folianto-cat import-folder CATALOGUE DIR... [options]: files of folders (and dropped-style
+// lists of files) as rows; import-bon CATALOGUE OTHER.bon: another catalogue's rows appended;
+// import-bbs CATALOGUE FILE --sep1 S [options]: a description file's lines as rows. Each
+// writes the catalogue once; failures are reported on standard error with exit code 1.
+int runImportFolder(const QStringList& args);
+int runImportBon(const QStringList& args);
+int runImportBbs(const QStringList& args);
+// folianto-cat --help: the usage of every command on standard output.
+int runHelp(const QStringList& args);

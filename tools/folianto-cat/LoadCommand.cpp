@@ -1,3 +1,4 @@
+#include "CatalogueFile.h"
 #include "Commands.h"
 #include "Console.h"
 #include "TabText.h"
@@ -44,17 +45,6 @@ void appendRow(Dataset& ds, const QList<int>& fields, const QStringList& values)
     }
 }
 
-void openOrCreate(Dataset& ds, const QString& file)
-{
-    ds.setFieldDefs(folianto::catalogue::catalogueFieldDefs());
-    if (QFileInfo::exists(file)) {
-        ds.setFileName(file);
-        ds.open();
-    } else {
-        ds.createEmpty();
-    }
-}
-
 } // namespace
 
 // Rows from standard input (a header line of field names, then one tab-separated line per
@@ -65,12 +55,8 @@ int runLoad(const QStringList& args)
         return usageError(QStringLiteral("load needs exactly one FILE"));
     const QString file = args[0];
     Dataset ds;
-    try {
-        openOrCreate(ds, file);
-    } catch (const TableError& e) {
-        printError(QStringLiteral("%1: %2").arg(file, e.message()));
+    if (!openCatalogueForCommand(ds, file))
         return 1;
-    }
 
     QTextStream in(stdin);
     in.setEncoding(QStringConverter::Utf8);
@@ -110,12 +96,5 @@ int runLoad(const QStringList& args)
         printError(QStringLiteral("%1 bad line(s); nothing written").arg(bad));
         return 1;
     }
-    try {
-        ds.saveToFile(file);
-    } catch (const TableError& e) {
-        printError(QStringLiteral("%1: %2").arg(file, e.message()));
-        return 1;
-    }
-    printError(QStringLiteral("%1 row(s) added").arg(added));
-    return 0;
+    return saveCatalogueForCommand(ds, file, added);
 }

@@ -21,6 +21,10 @@ int main(int argc, char** argv)
         {"detect", runDetect},
         {"export", runExport},
         {"import-dbf", runImportDbf},
+        {"import-folder", runImportFolder},
+        {"import-bon", runImportBon},
+        {"import-bbs", runImportBbs},
+        {"--help", runHelp},
         // Further commands go here, each from its own <Name>Command.cpp declared in Commands.h.
     };
     const QString name = args.takeFirst();

@@ -1,0 +1,168 @@
+// The imports that add rows in bulk: a folder of 10,000 files (1,000 in each of ten subfolders)
+// counted and imported with its write; a 100,000-row catalogue merged into another of 100,000
+// rows with its write; a 50,000-line description file read and imported with its write.
+
+#include "catalogue/CatalogueRecord.h"
+#include "exchange/CatalogueMerge.h"
+#include "exchange/DescriptionImport.h"
+#include "exchange/FolderImport.h"
+#include "exchange/ImportSink.h"
+#include "engines/codepage/CodePages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace folianto;
+using namespace folianto::exchange;
+
+namespace {
+
+QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+// Ten subfolders of 1,000 small files each, made once.
+const QString& bookTree()
+{
+    static const QString root = [] {
+        const QString r = workDir().filePath(QStringLiteral("tree"));
+        for (int d = 0; d < 10; ++d) {
+            const QString folder = r + QStringLiteral("/Тема %1").arg(d);
+            QDir().mkpath(folder);
+            for (int i = 0; i < 1000; ++i)
+                writeFile(folder + QStringLiteral("/Книга %1.txt").arg(i), "text");
+        }
+        return r;
+    }();
+    return root;
+}
+
+FileDefaults treeOptions()
+{
+    FileDefaults o;
+    o.extMask = {QStringLiteral("txt"), QStringLiteral("rtf")};
+    o.scan = true;
+    o.impExt = o.impFolder = o.impPath = o.impDate = true;
+    return o;
+}
+
+void freshTable(table::Dataset& ds)
+{
+    ds.setFieldDefs(catalogue::catalogueFieldDefs());
+    ds.createEmpty();
+}
+
+void BM_FolderCount(benchmark::State& state)
+{
+    const FolderImport import(treeOptions());
+    const QString& root = bookTree();
+    for (auto _ : state)
+        if (import.count(root) != 10000)
+            state.SkipWithError("wrong count");
+}
+BENCHMARK(BM_FolderCount)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_FolderImport(benchmark::State& state)
+{
+    const FolderImport import(treeOptions());
+    const QString& root = bookTree();
+    const QString out = workDir().filePath(QStringLiteral("folder.bon"));
+    for (auto _ : state) {
+        table::Dataset ds;
+        freshTable(ds);
+        TableSink sink(ds);
+        if (import.count(root) != 10000)
+            state.SkipWithError("wrong count");
+        import.add(root, true, sink);
+        ds.saveToFile(out);
+        if (sink.posted() != 10000)
+            state.SkipWithError("wrong rows");
+    }
+}
+BENCHMARK(BM_FolderImport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A catalogue file of `rows` rows with every field filled.
+QString catalogueFile(const QString& name, int rows)
+{
+    const QString path = workDir().filePath(name);
+    if (QFile::exists(path))
+        return path;
+    table::Dataset ds;
+    freshTable(ds);
+    namespace field = catalogue::field;
+    for (int i = 0; i < rows; ++i) {
+        ds.append();
+        ds.setValue(field::BookName, QStringLiteral("Книга номер %1").arg(i));
+        ds.setValue(field::Author, QStringLiteral("Автор %1").arg(i % 997));
+        ds.setValue(field::Topic, QStringLiteral("Тема %1").arg(i % 31));
+        ds.setValue(field::First, QDate(2020, 1, 1).addDays(i % 1000));
+        ds.setValue(field::Percent, i % 101);
+        ds.setValue(field::Size, 1000 + i);
+        ds.setValue(field::Comment, QStringLiteral("примечание к книге"));
+        ds.setValue(field::FileName, QStringLiteral("/home/читатель/книги/%1.txt").arg(i));
+        ds.setValue(field::Pos, i * 7);
+        ds.post();
+    }
+    ds.saveToFile(path);
+    return path;
+}
+
+void BM_MergeCatalogue(benchmark::State& state)
+{
+    const QString mainFile = catalogueFile(QStringLiteral("main.bon"), 100000);
+    const QString otherFile = catalogueFile(QStringLiteral("other.bon"), 100000);
+    const QString out = workDir().filePath(QStringLiteral("merged.bon"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        table::Dataset ds;
+        ds.setFieldDefs(catalogue::catalogueFieldDefs());
+        ds.setFileName(mainFile);
+        ds.open();
+        state.ResumeTiming();
+        auto other = loadOtherCatalogue(otherFile, ds.fieldDefs());
+        TableSink sink(ds);
+        mergeCatalogueRows(*other, sink);
+        ds.saveToFile(out);
+        if (ds.recordCount() != 200000)
+            state.SkipWithError("wrong rows");
+    }
+}
+BENCHMARK(BM_MergeCatalogue)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_DescriptionFile(benchmark::State& state)
+{
+    const QString path = workDir().filePath(QStringLiteral("files.bbs"));
+    QByteArray text;
+    for (int i = 0; i < 50000; ++i)
+        text += codepage::toCp866(QStringLiteral("BOOK%1.TXT\tЛев Толстой\tВойна и мир, том %1\r\n").arg(i));
+    writeFile(path, text);
+    DescriptionSettings settings;
+    settings.separators = {QStringLiteral("t"), QStringLiteral("t")};
+    const QString out = workDir().filePath(QStringLiteral("bbs.bon"));
+    for (auto _ : state) {
+        table::Dataset ds;
+        freshTable(ds);
+        TableSink sink(ds);
+        const QStringList lines = preparedDescriptionLines(readDescriptionText(path), settings);
+        importDescriptionLines(lines, workDir().path() + u'/', settings, sink);
+        ds.saveToFile(out);
+        if (sink.posted() != 50000)
+            state.SkipWithError("wrong rows");
+    }
+}
+BENCHMARK(BM_DescriptionFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+BENCHMARK_MAIN();

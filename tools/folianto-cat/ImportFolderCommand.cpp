@@ -1,0 +1,60 @@
+#include "CatalogueFile.h"
+#include "Commands.h"
+#include "Console.h"
+#include "ImportOptions.h"
+#include "exchange/FolderImport.h"
+#include "exchange/ImportSink.h"
+
+#include <QFileInfo>
+
+using folianto::exchange::FileDefaults;
+using folianto::exchange::FolderImport;
+
+// Files of folders become rows, as "Ф&айловый импорт..." makes them; the options' defaults are
+// the page's.
+int runImportFolder(const QStringList& args)
+{
+    const QString cmd = QStringLiteral("import-folder");
+    const auto parsed = parseArgs(cmd, args,
+                                  {"names-only", "subfolders", "author-from-ext", "no-topic-from-folder",
+                                   "path-to-comment", "date-to-first"},
+                                  {"ext", "author", "topic"});
+    if (!parsed)
+        return 2;
+    if (parsed->positional.size() < 2)
+        return usageError(QStringLiteral("import-folder needs a CATALOGUE and at least one DIR"));
+    const QString file = parsed->positional.front();
+    const QStringList dirs = parsed->positional.mid(1);
+    for (const QString& d : dirs)
+        if (!QFileInfo::exists(d)) {
+            printError(QStringLiteral("%1: no such file or folder").arg(d));
+            return 1;
+        }
+
+    FileDefaults options;
+    if (const auto ext = parsed->value(QStringLiteral("ext")))
+        for (QString e : ext->split(u',', Qt::SkipEmptyParts)) {
+            e.remove(u'.');
+            if (!e.isEmpty() && !options.extMask.contains(e, Qt::CaseInsensitive))
+                options.extMask.append(e.toLower());
+        }
+    options.scan = parsed->has(QStringLiteral("subfolders"));
+    options.author = parsed->value(QStringLiteral("author")).value_or(QString());
+    options.topic = parsed->value(QStringLiteral("topic")).value_or(QString());
+    options.impExt = parsed->has(QStringLiteral("author-from-ext"));
+    options.impFolder = !parsed->has(QStringLiteral("no-topic-from-folder"));
+    options.impPath = parsed->has(QStringLiteral("path-to-comment"));
+    options.impDate = parsed->has(QStringLiteral("date-to-first"));
+
+    folianto::table::Dataset ds;
+    if (!openCatalogueForCommand(ds, file))
+        return 1;
+    const FolderImport import(options);
+    if (import.countList(dirs) <= 0) {
+        printError(QStringLiteral("Нет файлов для добавления!"));
+        return 1;
+    }
+    folianto::exchange::TableSink sink(ds);
+    import.addList(dirs, !parsed->has(QStringLiteral("names-only")), sink);
+    return saveCatalogueForCommand(ds, file, sink.posted());
+}
