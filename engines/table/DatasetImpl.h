@@ -365,6 +365,33 @@ struct Dataset::Impl : RowObserver {
             return buf[size_t(field)];
         return cur ? store->format().value(cur, field) : QVariant();
     }
+    // Throws unless the field can be set now: a calculated one only while calcFields runs.
+    void requireWritable(int field) const
+    {
+        const FieldDef& def = defs[field];
+        if (def.calculated) {
+            if (!calcTarget)
+                throw TableError(QStringLiteral("Поле %1 вычисляемое").arg(def.name));
+        } else if (st != DatasetState::Edit && st != DatasetState::Insert) {
+            throw TableError(QStringLiteral("Запись не редактируется"));
+        }
+    }
+    // Stores a converted value into the row being edited, or the calculated value being set.
+    void putValue(int field, QVariant stored)
+    {
+        const FieldDef& def = defs[field];
+        if (def.calculated) {
+            (*calcTarget)[size_t(field)] = std::move(stored);
+            return;
+        }
+        // Rows keep a date as a 32-bit day number: beyond a few million years it cannot be held.
+        if (def.type == FieldType::Date && stored.isValid()) {
+            const qint64 day = stored.toDate().toJulianDay();
+            if (day != qint64(qint32(day)))
+                throw TableError(QStringLiteral("Дата вне допустимого диапазона: %1").arg(valueText(stored)));
+        }
+        buf[size_t(field)] = std::move(stored);
+    }
     QVariant read(int field) const
     {
         if (field < 0 || field >= defs.size())
