@@ -133,7 +133,8 @@ struct Dataset::Impl : RowObserver {
             resetPending = true;
             return;
         }
-        for (DatasetListener* l : std::vector<DatasetListener*>(listeners))
+        // A listener may remove itself while it is told.
+        for (DatasetListener* l : QVarLengthArray<DatasetListener*, 8>(listeners.begin(), listeners.end()))
             f(l);
     }
     void fire(const std::function<void()>& f)

@@ -72,9 +72,10 @@ char* RowStore::newData(size_t bytes)
 
 Row* RowStore::add(const RowValuesVector& values, const Row* before)
 {
-    auto* row = new Row;
+    // Added rows are carved from the pool like loaded ones: a bulk import then costs no heap
+    // allocation per row.
+    Row* row = newPooledRow(format_.bytesFor(values));
     row->id = nextId_++;
-    row->data = newData(format_.bytesFor(values));
     format_.pack(values, row->data);
     const int at = before ? storageIndex(before) : -1;
     if (at < 0) {
@@ -91,7 +92,7 @@ Row* RowStore::add(const RowValuesVector& values, const Row* before)
         order_.insert(at, row);
     }
     byId_.push_back(row);
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    for (RowObserver* o : observersNow())
         o->rowAdded(row);
     return row;
 }
@@ -103,7 +104,7 @@ void RowStore::update(Row* row, const RowValuesVector& values)
     Row before = *row;
     row->data = fresh;
     row->pooledData = false;
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    for (RowObserver* o : observersNow())
         o->rowChanged(row, before);
     if (!before.pooledData)
         delete[] before.data;
@@ -114,7 +115,7 @@ void RowStore::remove(Row* row)
     const int at = storageIndex(row);
     if (at < 0)
         return;
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    for (RowObserver* o : observersNow())
         o->rowRemoving(row);
     byId_[size_t(row->id - firstId_)] = nullptr;
     order_.erase(at);
@@ -158,7 +159,7 @@ void RowStore::adoptAll(std::vector<Row*> rows)
         byId_.push_back(rows[i]);
     }
     order_.assign(rows);
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    for (RowObserver* o : observersNow())
         o->rowsReset();
 }
 
@@ -173,6 +174,11 @@ void RowStore::replaceAll(const std::vector<RowValuesVector>& rows)
         fresh.push_back(row);
     }
     adoptAll(std::move(fresh));
+}
+
+RowStore::Observers RowStore::observersNow() const
+{
+    return Observers(observers_.begin(), observers_.end());
 }
 
 void RowStore::attach(RowObserver* o)

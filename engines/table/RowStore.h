@@ -8,6 +8,7 @@
 #include "engines/table/RowData.h"
 #include "engines/table/RowSequence.h"
 
+#include <QVarLengthArray>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -54,6 +55,9 @@ public:
     void detach(RowObserver* o);
 
 private:
+    // The observers as they are when a change begins (one may detach while it is told).
+    using Observers = QVarLengthArray<RowObserver*, 8>;
+    Observers observersNow() const;
     int storageIndex(const Row* row) const; // -1 when not stored
     void renumber();
     void deleteAll();
