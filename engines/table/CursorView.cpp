@@ -174,6 +174,18 @@ void CursorView::rebuild(const RowStore& store)
     rows_.assign(rows);
 }
 
+std::pair<int, int> CursorView::letterPrefixRun(int field, QStringView prefix) const
+{
+    // -1 before the run, 0 in it, 1 after; nulls come first (last when descending).
+    auto side = [&](const Row* r) {
+        const int c = format_->isNull(r, field) ? -1 : comparePrefixByLetters(format_->text(r, field), prefix);
+        return descending_ ? -c : c;
+    };
+    const int first = rows_.lowerBound([&](const Row* r) { return side(r) < 0; });
+    const int end = rows_.lowerBound([&](const Row* r) { return side(r) <= 0; });
+    return {first, end};
+}
+
 int CursorView::indexOf(const Row* row) const
 {
     const int p = insertionPoint(row);
