@@ -1,6 +1,11 @@
 #include "engines/table/RowStore.h"
 
 #include <algorithm>
+#include <cstdlib>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace folianto::table {
 
@@ -8,13 +13,33 @@ namespace {
 
 constexpr qint64 kSeqGap = qint64(1) << 24;
 constexpr size_t kChunkBytes = size_t(4) << 20;
+constexpr size_t kHugePage = size_t(2) << 20;
 
 size_t aligned(size_t n)
 {
     return (n + 7) & ~size_t(7);
 }
 
+// A block for the pool, asked to be backed by huge pages where the system offers them: the
+// rows of a large catalogue then fill memory with few page faults.
+char* newChunk(size_t bytes)
+{
+    const size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* p = std::aligned_alloc(kHugePage, size);
+    if (!p)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, size, MADV_HUGEPAGE);
+#endif
+    return static_cast<char*>(p);
+}
+
 } // namespace
+
+void RowStore::FreeChunk::operator()(char* p) const
+{
+    std::free(p);
+}
 
 RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)), format_(defs_) {}
 
@@ -127,7 +152,7 @@ Row* RowStore::newPooledRow(size_t dataBytes)
     const size_t n = aligned(dataBytes);
     if (size_t(dataEnd_ - dataNext_) < n) {
         const size_t chunk = std::max(n, kChunkBytes);
-        dataChunks_.emplace_back(new char[chunk]);
+        dataChunks_.emplace_back(newChunk(chunk));
         dataNext_ = dataChunks_.back().get();
         dataEnd_ = dataNext_ + chunk;
     }

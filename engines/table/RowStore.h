@@ -73,7 +73,10 @@ private:
     std::vector<RowObserver*> observers_;
 
     std::deque<Row> rowPool_;
-    std::vector<std::unique_ptr<char[]>> dataChunks_;
+    struct FreeChunk {
+        void operator()(char* p) const;
+    };
+    std::vector<std::unique_ptr<char, FreeChunk>> dataChunks_;
     char* dataNext_ = nullptr;
     char* dataEnd_ = nullptr;
 };
