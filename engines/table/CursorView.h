@@ -49,7 +49,7 @@ public:
 private:
     int compareKey(const Row* a, const Row* b, const SortKey& k) const;
     int compareKeys(const Row* a, const Row* b, size_t from = 0) const; // descending applied
-    void sortRows(std::vector<Row*>& rows) const;
+    void sortRows(const RowStore& store, std::vector<Row*>& rows) const;
 
     const RowFormat* format_ = nullptr;
     std::vector<SortKey> keys_;

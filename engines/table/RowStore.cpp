@@ -65,6 +65,7 @@ void RowStore::release(Row* row)
 
 void RowStore::deleteAll()
 {
+    changed();
     order_.forEach([this](Row* r) { release(r); });
     order_.clear();
     byId_.clear();
@@ -117,6 +118,7 @@ Row* RowStore::add(const RowValuesVector& values, const Row* before)
         order_.insert(at, row);
     }
     byId_.push_back(row);
+    changed();
     for (RowObserver* o : observersNow())
         o->rowAdded(row);
     return row;
@@ -129,6 +131,7 @@ void RowStore::update(Row* row, const RowValuesVector& values)
     Row before = *row;
     row->data = fresh;
     row->pooledData = false;
+    changed();
     for (RowObserver* o : observersNow())
         o->rowChanged(row, before);
     if (!before.pooledData)
@@ -144,6 +147,7 @@ void RowStore::remove(Row* row)
         o->rowRemoving(row);
     byId_[size_t(row->id - firstId_)] = nullptr;
     order_.erase(at);
+    changed();
     release(row);
 }
 
@@ -184,6 +188,7 @@ void RowStore::adoptAll(std::vector<Row*> rows)
         byId_.push_back(rows[i]);
     }
     order_.assign(rows);
+    changed();
     for (RowObserver* o : observersNow())
         o->rowsReset();
 }
@@ -199,6 +204,16 @@ void RowStore::replaceAll(const std::vector<RowValuesVector>& rows)
         fresh.push_back(row);
     }
     adoptAll(std::move(fresh));
+}
+
+std::shared_ptr<const TextRanks> RowStore::textRanks(int field) const
+{
+    if (rankCache_.size() < size_t(format_.fieldCount()))
+        rankCache_.resize(size_t(format_.fieldCount()));
+    auto& cached = rankCache_[size_t(field)];
+    if (!cached)
+        cached = std::make_shared<const TextRanks>(rankTexts(order_, format_, field));
+    return cached;
 }
 
 RowStore::Observers RowStore::observersNow() const

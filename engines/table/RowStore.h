@@ -7,6 +7,7 @@
 #include "engines/table/FieldDef.h"
 #include "engines/table/RowData.h"
 #include "engines/table/RowSequence.h"
+#include "engines/table/TextRanks.h"
 
 #include <QVarLengthArray>
 #include <deque>
@@ -51,6 +52,10 @@ public:
     void trimPooledData(Row* row, size_t usedBytes);
     void adoptAll(std::vector<Row*> rows);
 
+    // Where each row's text of a text field stands in the collation order; made on first
+    // need and kept until the rows change.
+    std::shared_ptr<const TextRanks> textRanks(int field) const;
+
     void attach(RowObserver* o);
     void detach(RowObserver* o);
 
@@ -58,6 +63,7 @@ private:
     // The observers as they are when a change begins (one may detach while it is told).
     using Observers = QVarLengthArray<RowObserver*, 8>;
     Observers observersNow() const;
+    void changed() { rankCache_.clear(); } // before observers hear of a change
     int storageIndex(const Row* row) const; // -1 when not stored
     void renumber();
     void deleteAll();
@@ -71,6 +77,7 @@ private:
     qint64 firstId_ = 1;
     qint64 nextId_ = 1;
     std::vector<RowObserver*> observers_;
+    mutable std::vector<std::shared_ptr<const TextRanks>> rankCache_; // by field
 
     std::deque<Row> rowPool_;
     struct FreeChunk {
