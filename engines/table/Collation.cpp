@@ -33,6 +33,18 @@ int compareText(QStringView a, QStringView b, bool caseInsensitive)
     return firstTie;
 }
 
+int comparePrefixByLetters(QStringView text, QStringView prefix)
+{
+    const Tables& t = tables();
+    const qsizetype n = std::min(text.size(), prefix.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const int pa = t.primary[text[i].unicode()], pb = t.primary[prefix[i].unicode()];
+        if (pa != pb)
+            return pa < pb ? -1 : 1;
+    }
+    return text.size() < prefix.size() ? -1 : 0;
+}
+
 namespace {
 
 // Equal without regard to case: same primary weight and same folded rank.

@@ -19,6 +19,12 @@ namespace folianto::table {
 int compareText(QStringView a, QStringView b, bool caseInsensitive = false);
 bool textEquals(QStringView a, QStringView b, bool caseInsensitive = false);
 bool textStartsWith(QStringView text, QStringView prefix, bool caseInsensitive = false);
+// The beginning of text, as long as prefix, against prefix by letters alone (case and the
+// е/ё difference set aside; a shorter text first). The order of compareText, either case rule,
+// never puts a text comparing greater before one comparing less, and every text that equals
+// or begins with prefix, with or without regard to case, compares 0: the rows a locate can
+// find form one run of a view sorted on that field.
+int comparePrefixByLetters(QStringView text, QStringView prefix);
 // Values of one field type; a null QVariant orders before every value and equals only null.
 int compareValues(const QVariant& a, const QVariant& b, FieldType type, bool caseInsensitive = false);
 

@@ -2,12 +2,8 @@
 
 #include "engines/table/Collation.h"
 
-#include <QHashFunctions>
-
 #include <algorithm>
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
 
 namespace folianto::table {
 
@@ -46,78 +42,11 @@ bool CursorView::less(const Row* a, const Row* b) const
     return c != 0 ? c < 0 : a->seq < b->seq;
 }
 
-namespace {
-
-// Ranks of the distinct texts of one field in collation order (1 = first), one per row (0 for
-// null): each distinct text gets its collation key once, and only those keys are sorted.
-std::vector<quint32> textRanks(const std::vector<Row*>& rows, const RowFormat& format, int field, quint32& top)
-{
-    struct Hash {
-        size_t operator()(std::u16string_view v) const { return qHash(QStringView(v.data(), qsizetype(v.size()))); }
-    };
-    std::unordered_map<std::u16string_view, quint32, Hash> ids;
-    ids.reserve(rows.size());
-    std::vector<std::u16string_view> distinct;
-    std::vector<quint32> idOf(rows.size(), 0);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (format.isNull(rows[i], field))
-            continue;
-        const QStringView t = format.text(rows[i], field);
-        const std::u16string_view v(t.utf16(), size_t(t.size()));
-        const auto [it, added] = ids.try_emplace(v, quint32(distinct.size() + 1));
-        if (added)
-            distinct.push_back(v);
-        idOf[i] = it->second;
-    }
-    struct Key {
-        quint64 prefix; // the first eight bytes, big-endian: most comparisons end here
-        qsizetype at;
-        qsizetype size;
-        quint32 id;
-    };
-    std::vector<char> bytes;
-    qsizetype total = 0;
-    for (const auto& v : distinct)
-        total += collationKeySize(qsizetype(v.size()));
-    bytes.resize(size_t(total));
-    std::vector<Key> keys;
-    keys.reserve(distinct.size());
-    char* out = bytes.data();
-    for (size_t d = 0; d < distinct.size(); ++d) {
-        char* end = writeCollationKey(QStringView(distinct[d].data(), qsizetype(distinct[d].size())), out);
-        Key k{0, out - bytes.data(), end - out, quint32(d + 1)};
-        for (int b = 0; b < 8; ++b)
-            k.prefix = (k.prefix << 8) | (b < k.size ? quint8(out[b]) : 0);
-        keys.push_back(k);
-        out = end;
-    }
-    auto compare = [&](const Key& a, const Key& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix ? -1 : 1;
-        const int c = std::memcmp(bytes.data() + a.at, bytes.data() + b.at, size_t(std::min(a.size, b.size)));
-        return c != 0 ? c : (a.size < b.size ? -1 : (a.size > b.size ? 1 : 0));
-    };
-    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) { return compare(a, b) < 0; });
-    std::vector<quint32> rankOfId(distinct.size() + 1, 0);
-    quint32 rank = 0;
-    for (size_t k = 0; k < keys.size(); ++k) {
-        if (k == 0 || compare(keys[k - 1], keys[k]) != 0)
-            ++rank;
-        rankOfId[keys[k].id] = rank;
-    }
-    top = rank;
-    for (quint32& id : idOf)
-        id = rankOfId[id];
-    return idOf;
-}
-
-} // namespace
-
 // A full sort orders the rows by a number per row standing for the first key (a text's rank
 // among the field's distinct texts, or the value itself), nulls first; rows alike in that are
 // decided by the other fields and the storage order (rows arrive in storage order), as in
 // less().
-void CursorView::sortRows(std::vector<Row*>& rows) const
+void CursorView::sortRows(const RowStore& store, std::vector<Row*>& rows) const
 {
     struct Entry {
         quint64 rank;
@@ -126,10 +55,10 @@ void CursorView::sortRows(std::vector<Row*>& rows) const
     const SortKey first = keys_.front();
     std::vector<Entry> entries(rows.size());
     if (isTextType(first.type)) {
-        quint32 top = 0;
-        const std::vector<quint32> ranks = textRanks(rows, *format_, first.field, top);
+        const std::shared_ptr<const TextRanks> ranks = store.textRanks(first.field);
+        const quint32 top = ranks->top;
         for (size_t i = 0; i < rows.size(); ++i) {
-            const quint32 r = ranks[i];
+            const quint32 r = ranks->of(rows[i]);
             entries[i] = {descending_ ? (r == 0 ? quint64(top) + 1 : quint64(top + 1 - r)) : r, quint32(i)};
         }
     } else {
@@ -170,8 +99,20 @@ void CursorView::rebuild(const RowStore& store)
             rows.push_back(r);
     });
     if (!keys_.empty())
-        sortRows(rows);
+        sortRows(store, rows);
     rows_.assign(rows);
+}
+
+std::pair<int, int> CursorView::letterPrefixRun(int field, QStringView prefix) const
+{
+    // -1 before the run, 0 in it, 1 after; nulls come first (last when descending).
+    auto side = [&](const Row* r) {
+        const int c = format_->isNull(r, field) ? -1 : comparePrefixByLetters(format_->text(r, field), prefix);
+        return descending_ ? -c : c;
+    };
+    const int first = rows_.lowerBound([&](const Row* r) { return side(r) < 0; });
+    const int end = rows_.lowerBound([&](const Row* r) { return side(r) <= 0; });
+    return {first, end};
 }
 
 int CursorView::indexOf(const Row* row) const

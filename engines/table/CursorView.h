@@ -40,10 +40,16 @@ public:
 
     bool less(const Row* a, const Row* b) const;
 
+    // Whether the active order's first key is this field.
+    bool sortedFirstBy(int field) const { return !keys_.empty() && keys_.front().field == field; }
+    // In a view sorted first by a text field: the positions [first, second) outside which no
+    // row's text there begins, by letters alone, with prefix (see comparePrefixByLetters).
+    std::pair<int, int> letterPrefixRun(int field, QStringView prefix) const;
+
 private:
     int compareKey(const Row* a, const Row* b, const SortKey& k) const;
     int compareKeys(const Row* a, const Row* b, size_t from = 0) const; // descending applied
-    void sortRows(std::vector<Row*>& rows) const;
+    void sortRows(const RowStore& store, std::vector<Row*>& rows) const;
 
     const RowFormat* format_ = nullptr;
     std::vector<SortKey> keys_;

@@ -338,22 +338,16 @@ void Dataset::setValue(int field, const QVariant& v)
 {
     d->requireActive();
     const FieldDef& def = fieldDef(field);
-    if (def.calculated) {
-        if (!d->calcTarget)
-            throw TableError(QStringLiteral("Поле %1 вычисляемое").arg(def.name));
-        (*d->calcTarget)[size_t(field)] = toFieldValue(def, v);
-        return;
-    }
-    if (d->st != DatasetState::Edit && d->st != DatasetState::Insert)
-        throw TableError(QStringLiteral("Запись не редактируется"));
-    QVariant stored = toFieldValue(def, v);
-    // Rows keep a date as a 32-bit day number: beyond a few million years it cannot be held.
-    if (def.type == FieldType::Date && stored.isValid()) {
-        const qint64 day = stored.toDate().toJulianDay();
-        if (day != qint64(qint32(day)))
-            throw TableError(QStringLiteral("Дата вне допустимого диапазона: %1").arg(valueText(stored)));
-    }
-    d->buf[size_t(field)] = std::move(stored);
+    d->requireWritable(field);
+    d->putValue(field, toFieldValue(def, v));
+}
+
+void Dataset::setText(int field, QStringView text)
+{
+    d->requireActive();
+    const FieldDef& def = fieldDef(field);
+    d->requireWritable(field);
+    d->putValue(field, toFieldValue(def, text));
 }
 
 void Dataset::setValue(const QString& field, const QVariant& v) { setValue(fieldIndex(field), v); }

@@ -121,6 +121,8 @@ public:
     // a text given to a number or date field is converted (throws TableError when it cannot be).
     void setValue(int field, const QVariant& v);
     void setValue(const QString& field, const QVariant& v);
+    // The same as setValue with the text as a QString, without making one (bulk loading).
+    void setText(int field, QStringView text);
     void setNull(const QString& field) { setValue(field, QVariant()); }
 
     // --- search, filter, sort -----------------------------------------------------------

@@ -133,7 +133,8 @@ struct Dataset::Impl : RowObserver {
             resetPending = true;
             return;
         }
-        for (DatasetListener* l : std::vector<DatasetListener*>(listeners))
+        // A listener may remove itself while it is told.
+        for (DatasetListener* l : QVarLengthArray<DatasetListener*, 8>(listeners.begin(), listeners.end()))
             f(l);
     }
     void fire(const std::function<void()>& f)
@@ -364,6 +365,33 @@ struct Dataset::Impl : RowObserver {
         if (st == DatasetState::Edit || st == DatasetState::Insert)
             return buf[size_t(field)];
         return cur ? store->format().value(cur, field) : QVariant();
+    }
+    // Throws unless the field can be set now: a calculated one only while calcFields runs.
+    void requireWritable(int field) const
+    {
+        const FieldDef& def = defs[field];
+        if (def.calculated) {
+            if (!calcTarget)
+                throw TableError(QStringLiteral("Поле %1 вычисляемое").arg(def.name));
+        } else if (st != DatasetState::Edit && st != DatasetState::Insert) {
+            throw TableError(QStringLiteral("Запись не редактируется"));
+        }
+    }
+    // Stores a converted value into the row being edited, or the calculated value being set.
+    void putValue(int field, QVariant stored)
+    {
+        const FieldDef& def = defs[field];
+        if (def.calculated) {
+            (*calcTarget)[size_t(field)] = std::move(stored);
+            return;
+        }
+        // Rows keep a date as a 32-bit day number: beyond a few million years it cannot be held.
+        if (def.type == FieldType::Date && stored.isValid()) {
+            const qint64 day = stored.toDate().toJulianDay();
+            if (day != qint64(qint32(day)))
+                throw TableError(QStringLiteral("Дата вне допустимого диапазона: %1").arg(valueText(stored)));
+        }
+        buf[size_t(field)] = std::move(stored);
     }
     QVariant read(int field) const
     {

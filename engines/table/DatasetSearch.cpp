@@ -26,7 +26,7 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
         }
     }
     const RowFormat& format = d->store->format();
-    const int found = d->view.rows().findIf([&](int, const Row* row) {
+    auto matches = [&](int, const Row* row) {
         if (text && !def.calculated) {
             if (format.isNull(row, n))
                 return keyText.isEmpty();
@@ -44,7 +44,15 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
         }
         return (!v.isValid() && !key.isValid())
                || (v.isValid() && key.isValid() && compareValues(v, key, def.type) == 0);
-    });
+    };
+    int found;
+    if (text && !def.calculated && !keyText.isEmpty() && d->view.sortedFirstBy(n)) {
+        // Sorted on the field: only the run of rows alike in letters can match.
+        const auto [first, end] = d->view.letterPrefixRun(n, keyText);
+        found = d->view.rows().findIf(first, end, matches);
+    } else {
+        found = d->view.rows().findIf(matches);
+    }
     if (found >= 0) {
         d->moveTo(found);
         d->bofFlag = d->eofFlag = false;

@@ -44,13 +44,19 @@ public:
     template <typename F>
     int findIf(F f) const
     {
-        int i = 0;
-        for (const auto& b : blocks_)
-            for (Row* r : b) {
-                if (f(i, r))
+        return findIf(0, size_, f);
+    }
+    // The same over positions [from, to) only.
+    template <typename F>
+    int findIf(int from, int to, F f) const
+    {
+        if (from >= to)
+            return -1;
+        auto [block, offset] = locate(from);
+        for (int i = from; i < to; ++block, offset = 0)
+            for (size_t k = size_t(offset); k < blocks_[size_t(block)].size() && i < to; ++k, ++i)
+                if (f(i, blocks_[size_t(block)][k]))
                     return i;
-                ++i;
-            }
         return -1;
     }
     template <typename F>

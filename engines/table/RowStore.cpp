@@ -1,6 +1,11 @@
 #include "engines/table/RowStore.h"
 
 #include <algorithm>
+#include <cstdlib>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace folianto::table {
 
@@ -8,13 +13,33 @@ namespace {
 
 constexpr qint64 kSeqGap = qint64(1) << 24;
 constexpr size_t kChunkBytes = size_t(4) << 20;
+constexpr size_t kHugePage = size_t(2) << 20;
 
 size_t aligned(size_t n)
 {
     return (n + 7) & ~size_t(7);
 }
 
+// A block for the pool, asked to be backed by huge pages where the system offers them: the
+// rows of a large catalogue then fill memory with few page faults.
+char* newChunk(size_t bytes)
+{
+    const size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* p = std::aligned_alloc(kHugePage, size);
+    if (!p)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, size, MADV_HUGEPAGE);
+#endif
+    return static_cast<char*>(p);
+}
+
 } // namespace
+
+void RowStore::FreeChunk::operator()(char* p) const
+{
+    std::free(p);
+}
 
 RowStore::RowStore(FieldDefs defs) : defs_(std::move(defs)), format_(defs_) {}
 
@@ -40,6 +65,7 @@ void RowStore::release(Row* row)
 
 void RowStore::deleteAll()
 {
+    changed();
     order_.forEach([this](Row* r) { release(r); });
     order_.clear();
     byId_.clear();
@@ -72,9 +98,10 @@ char* RowStore::newData(size_t bytes)
 
 Row* RowStore::add(const RowValuesVector& values, const Row* before)
 {
-    auto* row = new Row;
+    // Added rows are carved from the pool like loaded ones: a bulk import then costs no heap
+    // allocation per row.
+    Row* row = newPooledRow(format_.bytesFor(values));
     row->id = nextId_++;
-    row->data = newData(format_.bytesFor(values));
     format_.pack(values, row->data);
     const int at = before ? storageIndex(before) : -1;
     if (at < 0) {
@@ -91,7 +118,8 @@ Row* RowStore::add(const RowValuesVector& values, const Row* before)
         order_.insert(at, row);
     }
     byId_.push_back(row);
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    changed();
+    for (RowObserver* o : observersNow())
         o->rowAdded(row);
     return row;
 }
@@ -103,7 +131,8 @@ void RowStore::update(Row* row, const RowValuesVector& values)
     Row before = *row;
     row->data = fresh;
     row->pooledData = false;
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    changed();
+    for (RowObserver* o : observersNow())
         o->rowChanged(row, before);
     if (!before.pooledData)
         delete[] before.data;
@@ -114,10 +143,11 @@ void RowStore::remove(Row* row)
     const int at = storageIndex(row);
     if (at < 0)
         return;
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    for (RowObserver* o : observersNow())
         o->rowRemoving(row);
     byId_[size_t(row->id - firstId_)] = nullptr;
     order_.erase(at);
+    changed();
     release(row);
 }
 
@@ -126,7 +156,7 @@ Row* RowStore::newPooledRow(size_t dataBytes)
     const size_t n = aligned(dataBytes);
     if (size_t(dataEnd_ - dataNext_) < n) {
         const size_t chunk = std::max(n, kChunkBytes);
-        dataChunks_.emplace_back(new char[chunk]);
+        dataChunks_.emplace_back(newChunk(chunk));
         dataNext_ = dataChunks_.back().get();
         dataEnd_ = dataNext_ + chunk;
     }
@@ -158,7 +188,8 @@ void RowStore::adoptAll(std::vector<Row*> rows)
         byId_.push_back(rows[i]);
     }
     order_.assign(rows);
-    for (RowObserver* o : std::vector<RowObserver*>(observers_))
+    changed();
+    for (RowObserver* o : observersNow())
         o->rowsReset();
 }
 
@@ -173,6 +204,21 @@ void RowStore::replaceAll(const std::vector<RowValuesVector>& rows)
         fresh.push_back(row);
     }
     adoptAll(std::move(fresh));
+}
+
+std::shared_ptr<const TextRanks> RowStore::textRanks(int field) const
+{
+    if (rankCache_.size() < size_t(format_.fieldCount()))
+        rankCache_.resize(size_t(format_.fieldCount()));
+    auto& cached = rankCache_[size_t(field)];
+    if (!cached)
+        cached = std::make_shared<const TextRanks>(rankTexts(order_, format_, field));
+    return cached;
+}
+
+RowStore::Observers RowStore::observersNow() const
+{
+    return Observers(observers_.begin(), observers_.end());
 }
 
 void RowStore::attach(RowObserver* o)

@@ -7,7 +7,9 @@
 #include "engines/table/FieldDef.h"
 #include "engines/table/RowData.h"
 #include "engines/table/RowSequence.h"
+#include "engines/table/TextRanks.h"
 
+#include <QVarLengthArray>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -50,10 +52,18 @@ public:
     void trimPooledData(Row* row, size_t usedBytes);
     void adoptAll(std::vector<Row*> rows);
 
+    // Where each row's text of a text field stands in the collation order; made on first
+    // need and kept until the rows change.
+    std::shared_ptr<const TextRanks> textRanks(int field) const;
+
     void attach(RowObserver* o);
     void detach(RowObserver* o);
 
 private:
+    // The observers as they are when a change begins (one may detach while it is told).
+    using Observers = QVarLengthArray<RowObserver*, 8>;
+    Observers observersNow() const;
+    void changed() { rankCache_.clear(); } // before observers hear of a change
     int storageIndex(const Row* row) const; // -1 when not stored
     void renumber();
     void deleteAll();
@@ -67,9 +77,13 @@ private:
     qint64 firstId_ = 1;
     qint64 nextId_ = 1;
     std::vector<RowObserver*> observers_;
+    mutable std::vector<std::shared_ptr<const TextRanks>> rankCache_; // by field
 
     std::deque<Row> rowPool_;
-    std::vector<std::unique_ptr<char[]>> dataChunks_;
+    struct FreeChunk {
+        void operator()(char* p) const;
+    };
+    std::vector<std::unique_ptr<char, FreeChunk>> dataChunks_;
     char* dataNext_ = nullptr;
     char* dataEnd_ = nullptr;
 };

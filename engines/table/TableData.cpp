@@ -16,9 +16,10 @@ void checkFieldDefs(const FieldDefs& defs)
         throw TableError(QStringLiteral("Слишком много полей"));
     QSet<QString> names;
     for (const FieldDef& f : defs) {
-        // Control characters and what XML cannot hold make no field name.
+        // Control characters (also DEL and the second set, U+0080 to U+009F) and what XML
+        // cannot hold make no field name.
         const bool writable = std::all_of(f.name.begin(), f.name.end(), [](QChar c) {
-            return c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() < 0xFFFE;
+            return c.category() != QChar::Other_Control && !c.isSurrogate() && c.unicode() < 0xFFFE;
         });
         if (f.name.isEmpty() || !writable || names.contains(f.name))
             throw TableError(QStringLiteral("Неверное имя поля \"%1\"").arg(f.name));

@@ -116,44 +116,60 @@ TEST(Codec, DamagedFilesFailWhole)
         }
 }
 
-// A version 1 file put together byte by byte from its documented layout, as the program has
-// always written it: it opens with every value, and writing it back gives the same bytes.
-QByteArray handMadeVersion1()
-{
-    QByteArray payload;
-    auto num = [&payload](auto v) {
-        const auto le = qToLittleEndian(v);
-        payload.append(reinterpret_cast<const char*>(&le), sizeof le);
-    };
-    auto text = [&](const QByteArray& utf8) {
+// A version 1 file put together byte by byte from its documented layout.
+class Version1Bytes {
+public:
+    template <typename T>
+    void num(T v)
+    {
+        const T le = qToLittleEndian(v);
+        payload_.append(reinterpret_cast<const char*>(&le), sizeof le);
+    }
+    void text(const QByteArray& utf8)
+    {
         num(quint32(utf8.size()));
-        payload.append(utf8);
-    };
-    auto field = [&](const QByteArray& name, quint8 type, quint8 calculated, quint32 width) {
+        payload_.append(utf8);
+    }
+    void field(const QByteArray& name, quint8 type, quint8 calculated, quint32 width)
+    {
         num(quint16(name.size()));
-        payload.append(name);
+        payload_.append(name);
         num(type);
         num(calculated);
         num(width);
-    };
-    num(quint32(4));
-    field("name", 0, 0, 10); // string
-    field("day", 3, 0, 0);   // date
-    field("n", 4, 0, 0);     // 16-bit integer
-    field("calc", 6, 1, 0);  // calculated boolean: no values in the file
-    num(quint32(2));
-    num(quint8(1)), text(QStringLiteral("Привет").toUtf8()), num(quint8(1)), num(qint64(2451545)), num(quint8(1)), num(qint16(-3));
-    num(quint8(0)), num(quint8(0)), num(quint8(1)), num(qint16(7));
-    QByteArray file("\x89" "FBON\r\n\x1a", 8);
-    auto head = [&file](auto v) {
-        const auto le = qToLittleEndian(v);
-        file.append(reinterpret_cast<const char*>(&le), sizeof le);
-    };
-    head(quint16(1));
-    head(quint16(0));
-    head(quint32(crc32(payload)));
-    head(quint64(payload.size()));
-    return file + payload;
+    }
+    // The header (magic, version, flags, CRC, length) and the payload.
+    QByteArray file() const
+    {
+        QByteArray file("\x89" "FBON\r\n\x1a", 8);
+        auto head = [&file](auto v) {
+            const auto le = qToLittleEndian(v);
+            file.append(reinterpret_cast<const char*>(&le), sizeof le);
+        };
+        head(quint16(1));
+        head(quint16(0));
+        head(quint32(crc32(payload_)));
+        head(quint64(payload_.size()));
+        return file + payload_;
+    }
+
+private:
+    QByteArray payload_;
+};
+
+// As the program has always written it.
+QByteArray handMadeVersion1()
+{
+    Version1Bytes b;
+    b.num(quint32(4));
+    b.field("name", 0, 0, 10); // string
+    b.field("day", 3, 0, 0);   // date
+    b.field("n", 4, 0, 0);     // 16-bit integer
+    b.field("calc", 6, 1, 0);  // calculated boolean: no values in the file
+    b.num(quint32(2));
+    b.num(quint8(1)), b.text(QStringLiteral("Привет").toUtf8()), b.num(quint8(1)), b.num(qint64(2451545)), b.num(quint8(1)), b.num(qint16(-3));
+    b.num(quint8(0)), b.num(quint8(0)), b.num(quint8(1)), b.num(qint16(7));
+    return b.file();
 }
 
 TEST(Codec, AVersion1FileOpensUnchangedAndWritesBackTheSame)
@@ -171,6 +187,42 @@ TEST(Codec, AVersion1FileOpensUnchangedAndWritesBackTheSame)
     const QString back = dir.file(QStringLiteral("back.bon"));
     ds.saveToFile(back);
     EXPECT_EQ(TempDir::read(back), bytes);
+}
+
+// A field name holding a control character is refused wherever it comes from: a file with a
+// sound checksum, or the program's own field definitions.
+TEST(Codec, FieldNamesWithControlCharactersAreRefused)
+{
+    struct Case {
+        QByteArray name; // UTF-8
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Название", true},
+        {"два слова", true},
+        {"a\x01b", false},
+        {"tab\there", false},
+        {"line\n", false},
+        {"\x1f", false},
+        {"del\x7f", false},
+        {"next\xc2\x85line", false}, // U+0085, a control of the second set
+        {"\xc2\x9f", false},
+    };
+    for (const Case& c : cases) {
+        Version1Bytes b;
+        b.num(quint32(1));
+        b.field(c.name, 0, 0, 10);
+        b.num(quint32(1));
+        b.num(quint8(1)), b.text("x");
+        const std::string what = c.name.toStdString();
+        if (c.accepted) {
+            EXPECT_EQ(decodeBon(b.file()).defs.front().name, QString::fromUtf8(c.name)) << what;
+        } else {
+            EXPECT_THROW(decodeBon(b.file()), TableError) << what;
+            Dataset ds;
+            EXPECT_THROW(ds.setFieldDefs({{QString::fromUtf8(c.name), FieldType::String, 10}}), TableError) << what;
+        }
+    }
 }
 
 TEST(Codec, FutureVersionsAreRefused)

@@ -21,14 +21,24 @@ TEST_P(AssignTest, StoresTheFieldsForm)
     Dataset ds;
     ds.setFieldDefs(sampleDefs());
     ds.createEmpty();
+    const QString field = QString::fromUtf8(c.field);
+    auto expectStored = [&](const char* how) {
+        const QVariant v = ds.value(field);
+        EXPECT_EQ(v.isValid(), c.stored.isValid()) << how;
+        if (c.stored.isValid()) {
+            EXPECT_EQ(v.typeId(), c.stored.typeId()) << how;
+            EXPECT_EQ(v, c.stored) << how;
+        }
+    };
     ds.append();
-    ds.setValue(QString::fromUtf8(c.field), c.given);
+    ds.setValue(field, c.given);
     ds.post();
-    const QVariant v = ds.value(QString::fromUtf8(c.field));
-    EXPECT_EQ(v.isValid(), c.stored.isValid());
-    if (c.stored.isValid()) {
-        EXPECT_EQ(v.typeId(), c.stored.typeId());
-        EXPECT_EQ(v, c.stored);
+    expectStored("setValue");
+    if (c.given.typeId() == QMetaType::QString) {
+        ds.append();
+        ds.setText(ds.fieldIndex(field), c.given.toString());
+        ds.post();
+        expectStored("setText");
     }
 }
 
@@ -44,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(Values, AssignTest, ::testing::Values(
     AssignCase{"small", QStringLiteral("-32768"), -32768},
     AssignCase{"day", QStringLiteral("05.01.2024"), QDate(2024, 1, 5)},
     AssignCase{"day", QStringLiteral("2024-01-05"), QDate(2024, 1, 5)},
+    AssignCase{"day", QStringLiteral(" 5.1.2024 "), QDate(2024, 1, 5)},
+    AssignCase{"day", QStringLiteral("29.02.2024"), QDate(2024, 2, 29)},
+    AssignCase{"day", QStringLiteral("01.01.0099"), QDate(99, 1, 1)},
     AssignCase{"day", QDate(1999, 12, 31), QDate(1999, 12, 31)},
     AssignCase{"day", QVariant(), QVariant()}));
 
@@ -54,9 +67,15 @@ TEST(DatasetEdit, ValuesAFieldCannotHoldAreRefused)
     ds.createEmpty();
     ds.append();
     for (const auto& [field, v] : std::initializer_list<std::pair<const char*, QVariant>>{
-             {"n", QStringLiteral("12a")}, {"small", 40000}, {"day", QStringLiteral("31.02.2024")},
-             {"n", QStringLiteral("99999999999")}})
-        EXPECT_THROW(ds.setValue(QString::fromUtf8(field), v), TableError) << field;
+             {"n", QStringLiteral("12a")}, {"small", 40000}, {"small", QStringLiteral("40000")},
+             {"day", QStringLiteral("31.02.2024")}, {"day", QStringLiteral("29.02.2023")},
+             {"day", QStringLiteral("00.01.2024")}, {"day", QStringLiteral("1a.01.2024")},
+             {"n", QStringLiteral("99999999999")}}) {
+        const QString name = QString::fromUtf8(field);
+        EXPECT_THROW(ds.setValue(name, v), TableError) << field;
+        if (v.typeId() == QMetaType::QString)
+            EXPECT_THROW(ds.setText(ds.fieldIndex(name), v.toString()), TableError) << field;
+    }
     EXPECT_THROW(ds.setValue(QStringLiteral("nope"), 1), TableError);
     EXPECT_THROW(ds.setValue(QStringLiteral("calc"), true), TableError);
 }

@@ -1,5 +1,7 @@
 #include "TableFixture.h"
 
+#include "engines/table/Collation.h"
+
 #include <gtest/gtest.h>
 
 using namespace folianto::table;
@@ -65,6 +67,49 @@ TEST(Locate, FollowsTheSortAndTheFilter)
     ASSERT_TRUE(ds.locate(QStringLiteral("name"), QStringLiteral("a"), {true, false}));
     EXPECT_EQ(ds.asString(QStringLiteral("name")), QStringLiteral("a1"));
     EXPECT_THROW(ds.locate(QStringLiteral("nosuch"), 1), TableError);
+}
+
+// Sorted on the located field, locate searches only the run of rows alike in letters: it must
+// land on the row a scan of the whole view finds, whatever the order, case rule and key.
+TEST(Locate, SortedOnTheFieldFindsWhatAScanOfTheViewFinds)
+{
+    Dataset ds;
+    fillNames(ds, {QStringLiteral("ёлка"), QStringLiteral("Ёлка"), QStringLiteral("елка"), QStringLiteral("Елка"),
+                   QStringLiteral("ежи"), QStringLiteral("Ежи"), QStringLiteral("ЕЖИ"), QStringLiteral("Толстой"),
+                   QStringLiteral("толстой"), QStringLiteral("Тол"), QString(), QStringLiteral("apple"),
+                   QStringLiteral("Apple"), QStringLiteral("1984"), QStringLiteral(" пробел"), QString(),
+                   QStringLiteral("Толстой"), QStringLiteral("я"), QStringLiteral("Я")});
+    ds.addIndex(QStringLiteral("up"), QStringLiteral("name"));
+    ds.addIndex(QStringLiteral("down"), QStringLiteral("name"), true);
+    ds.addIndex(QStringLiteral("two"), QStringLiteral("name;n"), true);
+    const QString keys[] = {QString(), QStringLiteral("ё"), QStringLiteral("Ё"), QStringLiteral("е"),
+                            QStringLiteral("Елка"), QStringLiteral("ЁЛКА"), QStringLiteral("ежи"), QStringLiteral("ЕЖ"),
+                            QStringLiteral("Толстой"), QStringLiteral("ТОЛСТОЙ"), QStringLiteral("тол"),
+                            QStringLiteral("APP"), QStringLiteral("1"), QStringLiteral(" "), QStringLiteral("я"),
+                            QStringLiteral("нет такой"), QStringLiteral("Толстой Л.Н."), QStringLiteral("ъ")};
+    const int nameField = ds.fieldIndex(QStringLiteral("name"));
+    for (const QString& index : {QStringLiteral("up"), QStringLiteral("down"), QStringLiteral("two")}) {
+        ds.setIndexName(index);
+        for (const QString& key : keys)
+            for (const bool partial : {false, true})
+                for (const bool noCase : {false, true}) {
+                    int expected = 0;
+                    for (int i = 0; i < ds.recordCount() && expected == 0; ++i) {
+                        const QString s = valueText(ds.valueAt(i, nameField));
+                        const bool hit = ds.valueAt(i, nameField).isValid()
+                                             ? (partial ? textStartsWith(s, key, noCase) : textEquals(s, key, noCase))
+                                             : key.isEmpty();
+                        if (hit)
+                            expected = i + 1;
+                    }
+                    ds.setRecNo(3);
+                    const bool found = ds.locate(QStringLiteral("name"), key, {partial, noCase});
+                    const std::string what = QString(index + u' ' + key).toStdString() + (partial ? " partial" : "")
+                                             + (noCase ? " no case" : "");
+                    EXPECT_EQ(found, expected != 0) << what;
+                    EXPECT_EQ(ds.recNo(), expected != 0 ? expected : 3) << what;
+                }
+    }
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "CatalogueFile.h"
 #include "Commands.h"
 #include "Console.h"
+#include "InputLines.h"
 #include "TabText.h"
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
 
 #include <QFileInfo>
-#include <QTextStream>
 #include <cstdio>
 
 using folianto::table::Dataset;
@@ -15,10 +15,11 @@ using folianto::table::TableError;
 namespace {
 
 // Field numbers named by the header line; throws TableError for an unknown or repeated name.
-QList<int> headerFields(const Dataset& ds, const QStringList& names)
+QList<int> headerFields(const Dataset& ds, const std::vector<QStringView>& names)
 {
     QList<int> fields;
-    for (const QString& name : names) {
+    for (const QStringView view : names) {
+        const QString name = view.toString();
         const int f = ds.findField(name);
         if (f < 0 || ds.fieldDef(f).calculated)
             throw TableError(QStringLiteral("unknown field %1").arg(name));
@@ -30,14 +31,14 @@ QList<int> headerFields(const Dataset& ds, const QStringList& names)
 }
 
 // Appends one row; throws TableError, leaving no row behind, when a value does not fit.
-void appendRow(Dataset& ds, const QList<int>& fields, const QStringList& values)
+void appendRow(Dataset& ds, const QList<int>& fields, const std::vector<QStringView>& values)
 {
-    if (values.size() != fields.size())
+    if (qsizetype(values.size()) != fields.size())
         throw TableError(QStringLiteral("%1 values where the header names %2").arg(values.size()).arg(fields.size()));
     ds.append();
     try {
         for (qsizetype i = 0; i < fields.size(); ++i)
-            ds.setValue(fields[i], values[i]);
+            ds.setText(fields[i], values[size_t(i)]);
         ds.post();
     } catch (...) {
         ds.cancel();
@@ -58,27 +59,26 @@ int runLoad(const QStringList& args)
     if (!openCatalogueForCommand(ds, file))
         return 1;
 
-    QTextStream in(stdin);
-    in.setEncoding(QStringConverter::Utf8);
+    InputLines in(stdin);
+    QString line;
+    std::vector<QStringView> values;
     QList<int> fields;
     bool haveHeader = false;
     int bad = 0;
     int added = 0;
-    for (int lineNo = 1; !in.atEnd(); ++lineNo) {
-        QString line = in.readLine();
+    for (int lineNo = 1; in.next(line); ++lineNo) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.isEmpty())
             continue;
         try {
-            const std::optional<QStringList> values = splitLine(line);
-            if (!values)
+            if (!splitLineInPlace(line, values))
                 throw TableError(QStringLiteral("bad escape"));
             if (!haveHeader) {
-                fields = headerFields(ds, *values);
+                fields = headerFields(ds, values);
                 haveHeader = true;
             } else {
-                appendRow(ds, fields, *values);
+                appendRow(ds, fields, values);
                 ++added;
             }
         } catch (const TableError& e) {

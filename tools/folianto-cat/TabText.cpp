@@ -16,29 +16,32 @@ QString escapeField(const QString& value)
     return out;
 }
 
-std::optional<QStringList> splitLine(const QString& line)
+bool splitLineInPlace(QString& line, std::vector<QStringView>& values)
 {
-    QStringList values;
-    QString cur;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
+    values.clear();
+    QChar* const text = line.data();
+    const qsizetype n = line.size();
+    qsizetype out = 0;   // escapes only shorten the text, so it is rewritten where it lies
+    qsizetype start = 0; // where the current value begins
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
         if (c == u'\t') {
-            values.append(cur);
-            cur.clear();
+            values.emplace_back(text + start, out - start);
+            start = out;
         } else if (c == u'\\') {
-            if (++i >= line.size())
-                return std::nullopt;
-            switch (line[i].unicode()) {
-            case u't': cur += u'\t'; break;
-            case u'n': cur += u'\n'; break;
-            case u'r': cur += u'\r'; break;
-            case u'\\': cur += u'\\'; break;
-            default: return std::nullopt;
+            if (++i >= n)
+                return false;
+            switch (text[i].unicode()) {
+            case u't': text[out++] = u'\t'; break;
+            case u'n': text[out++] = u'\n'; break;
+            case u'r': text[out++] = u'\r'; break;
+            case u'\\': text[out++] = u'\\'; break;
+            default: return false;
             }
         } else {
-            cur += c;
+            text[out++] = c;
         }
     }
-    values.append(cur);
-    return values;
+    values.emplace_back(text + start, out - start);
+    return true;
 }

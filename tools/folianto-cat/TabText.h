@@ -4,8 +4,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <vector>
 
 QString escapeField(const QString& value);
-// The values of one line, or nothing when it holds an unknown or unfinished escape.
-std::optional<QStringList> splitLine(const QString& line);
+// The values of one line, its escapes undone in place: the views point into `line`. False
+// when the line holds an unknown or unfinished escape.
+bool splitLineInPlace(QString& line, std::vector<QStringView>& values);
