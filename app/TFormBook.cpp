@@ -58,7 +58,7 @@ TFormBook::~TFormBook()
     ui_.dbg->setModel(nullptr);
     delete ui_.model;
     ui_.model = nullptr;
-    ui_.panGrid->setNavigatorDataset(nullptr);
+    ui_.panGrid->bind(nullptr);
 }
 
 QString TFormBook::extensionMessage() { return QStringLiteral("Файл должен иметь расширение .bon !"); }

@@ -150,6 +150,7 @@ reader::ReadingLook TFormBook::Hosts::readingLook(const settings::ProgramSetting
 
 void TFormBook::Hosts::showPropertiesPanel(bool shown)
 {
+    form_.ui_.panGrid->bind(shown ? form_.catalogue_.get() : nullptr);
     form_.ui_.panGrid->setVisible(shown);
     form_.update();
 }
