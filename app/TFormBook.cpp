@@ -48,8 +48,7 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
     buildTimers();
     createCommands();
     bindCommands();
-    move(settings_.geometry.topLeft());
-    resize(settings_.geometry.size());
+    setGeometry(settings_.geometry);
 }
 
 TFormBook::~TFormBook()
@@ -182,7 +181,7 @@ void TFormBook::connectGridCursor()
     // taken while they hold a layout that was applied.
     connect(ui_.model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         if (gridColumnsLive_ && ui_.model->columnCount() > 0)
-            settings_.gridColumns = currentGridColumns(*ui_.dbg, *ui_.model);
+            settings_.gridColumns = currentGridColumns(*ui_.dbg, *ui_.model, settings_.gridColumns);
     });
     connect(ui_.model, &QAbstractItemModel::modelReset, this, [this, syncGrid] {
         gridColumnsLive_ = ui_.model->columnCount() > 0;
