@@ -143,7 +143,8 @@ void TFormBook::Hosts::readingLookChanged(const reader::ReadingLook& look)
 
 reader::ReadingLook TFormBook::Hosts::readingLook(const settings::ProgramSettings& s)
 {
-    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor()};
+    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor(), s.fastFont.color.toQColor(),
+            s.richFont.color.toQColor()};
 }
 
 // --- the options -----------------------------------------------------------------------------

@@ -67,6 +67,7 @@ TEST_F(Appearance, ReadingLookColumnsAndGeometryTakeEffectAndComeBackUnchanged)
             for (const auto& [view, font] : shown) {
                 EXPECT_EQ(view->font(), font.toQFont());
                 EXPECT_EQ(view->palette().color(QPalette::Base), wanted.background.toQColor());
+                EXPECT_EQ(view->palette().color(QPalette::Text), font.color.toQColor());
             }
             EXPECT_EQ(form->normalGeometry(), wanted.geometry);
         });
