@@ -60,19 +60,28 @@ void applyGridColumns(QTableView& grid, table::DatasetModel& model,
     model.setHeaderTitles(titles);
 }
 
-QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model)
+QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model,
+                                               const QList<settings::GridColumn>& kept)
 {
     QList<settings::GridColumn> columns;
     const QHeaderView* header = grid.horizontalHeader();
     const QList<CatalogueField>& fields = catalogueFields();
     for (int visual = 0; visual < header->count(); ++visual) {
         const int logical = header->logicalIndex(visual);
-        if (logical < 0 || logical >= fields.size() || header->isSectionHidden(logical))
+        if (logical < 0 || logical >= fields.size())
             continue;
-        settings::GridColumn c;
-        c.field = fields[logical].def.name;
+        const QString& name = fields[logical].def.name;
+        const auto before = std::find_if(kept.begin(), kept.end(),
+                                         [&](const settings::GridColumn& k) { return k.field == name; });
+        const bool hidden = header->isSectionHidden(logical);
+        if (hidden && (before == kept.end() || before->visible))
+            continue; // a field the column set does not show
+        settings::GridColumn c = before != kept.end() ? *before : settings::GridColumn{};
+        c.field = name;
         c.title = model.headerData(logical, Qt::Horizontal).toString();
-        c.width = header->sectionSize(logical);
+        c.visible = !hidden;
+        if (!hidden)
+            c.width = header->sectionSize(logical);
         columns.append(c);
     }
     return columns;

@@ -23,7 +23,9 @@ QList<settings::GridColumn> defaultGridColumns(const QFontMetrics& metrics);
 void applyGridColumns(QTableView& grid, table::DatasetModel& model,
                       const QList<settings::GridColumn>& columns);
 
-// The columns the grid shows now, in display order (empty while it has none).
-QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model);
+// The columns the grid shows now, in display order (empty while it has none). What the header
+// does not hold (title colours and fonts, columns kept hidden) is carried over from `kept`.
+QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model,
+                                               const QList<settings::GridColumn>& kept);
 
 } // namespace folianto::app

@@ -1,8 +1,13 @@
 #include "app/PropertiesPanel.h"
 
-#include "engines/table/Dataset.h"
+#include "catalogue/BookCardRowCommands.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueRecord.h"
+#include "util/Interaction.h"
 
 #include <QGridLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +42,10 @@ QToolButton* dateButton(QWidget* parent, const char* name)
     b->setText(QStringLiteral("..."));
     return b;
 }
+
+// The edits that take typing, with their fields.
+template <typename Edit>
+using FieldEdits = std::vector<std::pair<Edit*, QString>>;
 
 } // namespace
 
@@ -86,6 +95,131 @@ PropertiesPanel::PropertiesPanel(QWidget* parent) : QWidget(parent)
     buildNavigator(nav);
     nav->addStretch();
     grid->addLayout(nav, 3, 0, 1, 8);
+    connectEdits();
+    refresh();
+}
+
+PropertiesPanel::~PropertiesPanel()
+{
+    bind(nullptr);
+}
+
+void PropertiesPanel::bind(catalogue::Catalogue* catalogue)
+{
+    if (catalogue == catalogue_)
+        return;
+    if (catalogue_)
+        catalogue_->Ds().removeListener(this);
+    catalogue_ = catalogue;
+    if (catalogue_)
+        catalogue_->Ds().addListener(this);
+    for (QLineEdit* e : {DBEBookName, DBEAuthor, DBETopic, DBEPercent, DBESize})
+        e->setReadOnly(!catalogue_);
+    for (QPlainTextEdit* m : {DBMFileName, DBMComment})
+        m->setReadOnly(!catalogue_);
+    refresh();
+}
+
+bool PropertiesPanel::hasRow() const
+{
+    if (!catalogue_ || !catalogue_->isOpen())
+        return false;
+    const table::Dataset& ds = catalogue_->Ds();
+    return ds.hasCurrentRow() || ds.isEditing();
+}
+
+void PropertiesPanel::connectEdits()
+{
+    namespace field = catalogue::field;
+    const FieldEdits<QLineEdit> lines = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author},
+                                         {DBETopic, field::Topic},       {DBEPercent, field::Percent},
+                                         {DBESize, field::Size}};
+    for (const auto& [edit, name] : lines)
+        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) { writeField(name, text); });
+    const FieldEdits<QPlainTextEdit> memos = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
+    for (const auto& [memo, name] : memos) {
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, name] {
+            if (!showing_)
+                writeField(name, memo->toPlainText());
+        });
+    }
+    // Text fields take no more than they can hold; numbers only digits within their range.
+    for (const auto& [edit, name] : lines) {
+        const catalogue::CatalogueField* f = catalogue::catalogueField(name);
+        if (f && f->def.type == table::FieldType::String)
+            edit->setMaxLength(f->def.size);
+    }
+    DBEPercent->setValidator(new QIntValidator(0, 32767, DBEPercent));
+    DBESize->setValidator(new QIntValidator(0, 2147483647, DBESize));
+    connect(ButFirst, &QToolButton::clicked, this, [this] { Q_EMIT readingDateRequested(1); });
+    connect(ButLast, &QToolButton::clicked, this, [this] { Q_EMIT readingDateRequested(2); });
+    DBEFirst->installEventFilter(this);
+    DBELast->installEventFilter(this);
+}
+
+bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const int tag = watched == DBEFirst ? 1 : watched == DBELast ? 2 : 0;
+    if (tag == 0)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        Q_EMIT readingDateRequested(tag);
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Q_EMIT readingDateRequested(tag);
+            return true; // consumed
+        }
+    }
+    return false;
+}
+
+// The nine edits show the current row, or the row being edited; empty without one.
+void PropertiesPanel::refresh()
+{
+    namespace field = catalogue::field;
+    const bool row = hasRow();
+    auto text = [&](const QString& name) { return row ? catalogue_->Ds().asString(name) : QString(); };
+    showing_ = true;
+    const FieldEdits<QLineEdit> lines = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author},
+                                         {DBETopic, field::Topic},       {DBEPercent, field::Percent},
+                                         {DBESize, field::Size},         {DBEFirst, field::First},
+                                         {DBELast, field::Last}};
+    for (const auto& [edit, name] : lines) {
+        const QString value = text(name);
+        if (edit->text() != value)
+            edit->setText(value);
+    }
+    const FieldEdits<QPlainTextEdit> memos = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
+    for (const auto& [memo, name] : memos) {
+        const QString value = text(name);
+        if (memo->toPlainText() != value)
+            memo->setPlainText(value);
+    }
+    showing_ = false;
+}
+
+// Typing goes into the current row, which is put into editing first (a new row when the view
+// has none). A value the field cannot take leaves the row as it was.
+void PropertiesPanel::writeField(const QString& field, const QString& text)
+{
+    if (!catalogue_ || !catalogue_->isOpen())
+        return;
+    table::Dataset& ds = catalogue_->Ds();
+    try {
+        if (!ds.isEditing()) {
+            if (ds.hasCurrentRow())
+                ds.edit();
+            else
+                ds.append();
+        }
+        ds.setValue(field, text);
+    } catch (const std::exception& e) {
+        Q_EMIT navigationFailed(QString::fromUtf8(e.what()));
+        refresh();
+    }
 }
 
 void PropertiesPanel::buildNavigator(QHBoxLayout* row)
@@ -122,27 +256,43 @@ QToolButton* PropertiesPanel::navigatorButton(NavButton b) const
     return navButtons_.value(int(b));
 }
 
+// A row move first finishes the pending edit: typing is posted, a new row nobody filled in is
+// dropped. Post does the same; Cancel drops the edit; Delete drops a new row or, asked first,
+// deletes the current one.
 void PropertiesPanel::navigate(NavButton b)
 {
-    if (!ds_ || !ds_->isActive())
+    if (!catalogue_ || !catalogue_->isOpen())
         return;
+    table::Dataset& ds = catalogue_->Ds();
     try {
         switch (b) {
-        case NavButton::First: ds_->first(); break;
-        case NavButton::Prior: ds_->prior(); break;
-        case NavButton::Next: ds_->next(); break;
-        case NavButton::Last: ds_->last(); break;
+        case NavButton::First: catalogue_->finishPendingEdit(); ds.first(); break;
+        case NavButton::Prior: catalogue_->finishPendingEdit(); ds.prior(); break;
+        case NavButton::Next: catalogue_->finishPendingEdit(); ds.next(); break;
+        case NavButton::Last: catalogue_->finishPendingEdit(); ds.last(); break;
         case NavButton::Insert:
+            catalogue_->finishPendingEdit();
             DBEBookName->setFocus(); // the title is typed first
-            ds_->insert();
+            ds.insert();
             break;
-        case NavButton::Delete: ds_->remove(); break;
-        case NavButton::Post: ds_->post(); break;
-        case NavButton::Cancel: ds_->cancel(); break;
+        case NavButton::Delete:
+            if (ds.state() == table::DatasetState::Insert)
+                ds.cancel();
+            else if (ds.hasCurrentRow() && util::interaction().confirm(catalogue::deleteRowQuestion()))
+                ds.remove();
+            break;
+        case NavButton::Post:
+            if (catalogue_->pendingInsertUntouched())
+                ds.cancel();
+            else
+                ds.post();
+            break;
+        case NavButton::Cancel: ds.cancel(); break;
         }
     } catch (const std::exception& e) {
         Q_EMIT navigationFailed(QString::fromUtf8(e.what()));
     }
+    refresh();
 }
 
 } // namespace folianto::app

@@ -1,7 +1,11 @@
 #pragma once
 // The properties panel `PanGrid` below the grid: labelled edits of the current row's fields
 // and the record navigator `DBN`. The window keeps it hidden unless "Показать с&войства" is
-// checked; the edits are bound to the catalogue only while it is shown.
+// checked; the edits are bound to the catalogue only while it is shown. Bound, the edits show
+// the current row (or the row being edited) and what the user types goes into that row, which
+// is put into editing and left there: the navigator, a row move or a command posts it.
+
+#include "engines/table/Dataset.h"
 
 #include <QWidget>
 
@@ -10,21 +14,26 @@ class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
 
-namespace folianto::table {
-class Dataset;
+namespace folianto::catalogue {
+class Catalogue;
 }
 
 namespace folianto::app {
 
-class PropertiesPanel : public QWidget {
+class PropertiesPanel : public QWidget, private table::DatasetListener {
     Q_OBJECT
 public:
     enum class NavButton { First, Prior, Next, Last, Insert, Delete, Post, Cancel };
 
     explicit PropertiesPanel(QWidget* parent = nullptr);
+    ~PropertiesPanel() override;
 
-    // The navigator works on this cursor (nullptr: its buttons do nothing).
-    void setNavigatorDataset(table::Dataset* ds) { ds_ = ds; }
+    // Attaches the edits and the navigator to the catalogue, or detaches them (nullptr):
+    // unbound, the edits are empty and read-only and the navigator's buttons do nothing.
+    void bind(catalogue::Catalogue* catalogue);
+    bool isBound() const { return catalogue_ != nullptr; }
+    // Shows the row's values again (after a field was set from outside the panel).
+    void refresh();
     QToolButton* navigatorButton(NavButton b) const;
     void navigate(NavButton b);
 
@@ -41,13 +50,28 @@ public:
     QPlainTextEdit* DBMComment = nullptr;
 
 Q_SIGNALS:
-    // A failure of a navigator button, for the window's error box.
+    // A failure of a navigator button or of a typed value, for the window's error box.
     void navigationFailed(const QString& message);
+    // A reading date is to be chosen: tag 1 for `_First`, 2 for `_Last` (a date button, a
+    // click on the date's edit, or Enter in it).
+    void readingDateRequested(int tag);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildNavigator(QHBoxLayout* row);
+    void connectEdits();
+    void writeField(const QString& field, const QString& text);
+    bool hasRow() const;
 
-    table::Dataset* ds_ = nullptr;
+    // table::DatasetListener
+    void rowChanged(int) override { refresh(); }
+    void viewReset() override { refresh(); }
+    void currentRowChanged() override { refresh(); }
+
+    catalogue::Catalogue* catalogue_ = nullptr;
+    bool showing_ = false; // the edits are being filled from the row
     QList<QToolButton*> navButtons_;
 };
 

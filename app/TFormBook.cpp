@@ -49,8 +49,7 @@ TFormBook::TFormBook(ShellServices services, QWidget* parent)
     buildTimers();
     createCommands();
     bindCommands();
-    move(settings_.geometry.topLeft());
-    resize(settings_.geometry.size());
+    setGeometry(settings_.geometry);
 }
 
 TFormBook::~TFormBook()
@@ -59,7 +58,7 @@ TFormBook::~TFormBook()
     ui_.dbg->setModel(nullptr);
     delete ui_.model;
     ui_.model = nullptr;
-    ui_.panGrid->setNavigatorDataset(nullptr);
+    ui_.panGrid->bind(nullptr);
 }
 
 QString TFormBook::extensionMessage() { return QStringLiteral("Файл должен иметь расширение .bon !"); }
@@ -183,7 +182,7 @@ void TFormBook::connectGridCursor()
     // taken while they hold a layout that was applied.
     connect(ui_.model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         if (gridColumnsLive_ && ui_.model->columnCount() > 0)
-            settings_.gridColumns = currentGridColumns(*ui_.dbg, *ui_.model);
+            settings_.gridColumns = currentGridColumns(*ui_.dbg, *ui_.model, settings_.gridColumns);
     });
     connect(ui_.model, &QAbstractItemModel::modelReset, this, [this, syncGrid] {
         gridColumnsLive_ = ui_.model->columnCount() > 0;

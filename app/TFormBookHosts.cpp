@@ -175,13 +175,15 @@ void TFormBook::Hosts::readingLookChanged(const reader::ReadingLook& look)
 
 reader::ReadingLook TFormBook::Hosts::readingLook(const settings::ProgramSettings& s)
 {
-    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor()};
+    return {s.fastFont.toQFont(), s.richFont.toQFont(), s.background.toQColor(), s.fastFont.color.toQColor(),
+            s.richFont.color.toQColor()};
 }
 
 // --- the options -----------------------------------------------------------------------------
 
 void TFormBook::Hosts::showPropertiesPanel(bool shown)
 {
+    form_.ui_.panGrid->bind(shown ? form_.catalogue_.get() : nullptr);
     form_.ui_.panGrid->setVisible(shown);
     form_.update();
 }
@@ -246,8 +248,8 @@ void TFormBook::Hosts::applySettings(const settings::ProgramSettings& s)
     check("mbFullScreen", s.fullScreen);
     check("mcFullScreen", s.fullScreen);
     form_.menus_.action(QStringLiteral("mProperties"))->setVisible(s.propertiesOffered);
-    form_.move(s.geometry.topLeft());
-    form_.resize(s.geometry.size());
+    // The same rectangle that currentSettings takes back: without the frame, in the normal state.
+    form_.setGeometry(s.geometry);
     form_.ui_.dbg->setFont(s.gridFont.toQFont());
     form_.ui_.dbg->horizontalHeader()->setFont(s.titleFont.toQFont());
     form_.statusBar()->setFont(s.titleFont.toQFont());
@@ -271,12 +273,12 @@ settings::ProgramSettings TFormBook::Hosts::currentSettings() const
     s.warnSimilarLink = checked("mConFile");
     s.testFile = checked("mTestFile");
     s.fullScreen = full;
-    const QRect normal = form_.isVisible() ? form_.normalGeometry() : QRect(form_.pos(), form_.size());
+    const QRect normal = form_.isVisible() ? form_.normalGeometry() : form_.geometry();
     s.geometry = normal.isValid() ? normal : s.geometry;
     s.recentCatalog = form_.catalogue_->fileName();
     s.recentDir = QDir::toNativeSeparators(QDir::currentPath());
     if (form_.gridColumnsLive_)
-        s.gridColumns = currentGridColumns(*form_.ui_.dbg, *form_.ui_.model);
+        s.gridColumns = currentGridColumns(*form_.ui_.dbg, *form_.ui_.model, form_.settings_.gridColumns);
     return s;
 }
 

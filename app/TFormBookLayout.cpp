@@ -74,7 +74,6 @@ void TFormBook::buildCatalogueView()
     buildGrid();
     layout->addWidget(ui_.dbg, 1);
     ui_.panGrid = new PropertiesPanel(ui_.panCatalog);
-    ui_.panGrid->setNavigatorDataset(&catalogue_->Ds());
     ui_.panGrid->hide();
     layout->addWidget(ui_.panGrid);
     ui_.panels->addWidget(ui_.panCatalog);

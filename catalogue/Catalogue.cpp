@@ -32,6 +32,15 @@ bool hasCatalogueFields(const table::FieldDefs& defs)
     return true;
 }
 
+// The stored fields of the row being edited (calculated ones read as null).
+std::vector<QVariant> storedValues(const table::Dataset& ds)
+{
+    std::vector<QVariant> values;
+    for (int i = 0; i < ds.fieldCount(); ++i)
+        values.push_back(ds.fieldDef(i).calculated ? QVariant() : ds.value(i));
+    return values;
+}
+
 bool sameFile(const QString& a, const QString& b)
 {
     const QFileInfo fa(a), fb(b);
@@ -293,6 +302,7 @@ void Catalogue::newRecord()
         ds_.setValue(field::Author, author);
     if (!topic.isEmpty())
         ds_.setValue(field::Topic, topic);
+    newRowValues_ = storedValues(ds_);
 }
 
 void Catalogue::calcFields()
@@ -330,10 +340,19 @@ void Catalogue::mSaveClick()
         WriteCatalogueFile();
 }
 
+bool Catalogue::pendingInsertUntouched() const
+{
+    return isOpen() && ds_.state() == table::DatasetState::Insert && storedValues(ds_) == newRowValues_;
+}
+
 void Catalogue::finishPendingEdit()
 {
     if (!isOpen() || !ds_.isEditing())
         return;
+    if (pendingInsertUntouched()) {
+        ds_.cancel();
+        return;
+    }
     try {
         ds_.post();
     } catch (const std::exception&) {

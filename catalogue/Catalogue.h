@@ -8,6 +8,8 @@
 #include "engines/table/Dataset.h"
 
 #include <QString>
+#include <QVariant>
+#include <vector>
 
 namespace folianto::catalogue {
 
@@ -50,8 +52,11 @@ public:
     // "&Сохранить": writes the file when a catalogue is open and no row is being edited.
     void mSaveClick();
 
-    // Posts a pending edit of the current row; cancels it when the post fails.
+    // Posts a pending edit of the current row; cancels it when the post fails, and cancels a
+    // new row that still holds only what it was created with (nobody filled it in).
     void finishPendingEdit();
+    // A new row is pending whose stored values are still those it was created with.
+    bool pendingInsertUntouched() const;
     // Begins and cancels an edit of the current row so that its `_TestFile` is computed afresh
     // (only while the check is on and the table is open, browsing and not empty).
     void recomputeFileCheck();
@@ -80,6 +85,7 @@ private:
     table::Dataset ds_;
     bool rowEventsOn_ = false;
     QString lastCloseError_;
+    std::vector<QVariant> newRowValues_; // the pending new row as it was created
 };
 
 } // namespace folianto::catalogue

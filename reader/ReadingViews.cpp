@@ -187,18 +187,21 @@ void ReadingViews::applyLook(const ReadingLook& look)
         rich_->setFont(look.richFont);
         rich_->setCaretPosition(caret);
     }
-    if (look.background.isValid()) {
-        for (QWidget* view : {static_cast<QWidget*>(fast_), static_cast<QWidget*>(rich_)}) {
-            QPalette palette = view->palette();
+    const std::pair<QWidget*, QColor> views[] = {{fast_, look.fastText}, {rich_, look.richText}};
+    for (const auto& [view, text] : views) {
+        QPalette palette = view->palette();
+        if (look.background.isValid())
             palette.setColor(QPalette::Base, look.background);
-            view->setPalette(palette);
-        }
+        if (text.isValid())
+            palette.setColor(QPalette::Text, text);
+        view->setPalette(palette);
     }
 }
 
 ReadingLook ReadingViews::look() const
 {
-    return {fast_->font(), rich_->font(), rich_->palette().color(QPalette::Base)};
+    return {fast_->font(), rich_->font(), rich_->palette().color(QPalette::Base),
+            fast_->palette().color(QPalette::Text), rich_->palette().color(QPalette::Text)};
 }
 
 QString ReadingViews::caretPositionText() const

@@ -62,7 +62,7 @@ struct ProgramSettings {
     FontSetting titleFont{QStringLiteral("MS Sans Serif"), 8}; // DBG titles and the status bar
     WinColor background = WinColor::window();                 // both reading views
 
-    QRect geometry{49, 6, 718, 546}; // main window: left, top, width, height
+    QRect geometry{49, 6, 718, 546}; // main window: left, top, width, height of its client area (normal state)
 
     // Menu checks.
     bool showBar = true;          // mShowBar "Показать &кнопки"
