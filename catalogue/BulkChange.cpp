@@ -36,7 +36,11 @@ BulkChange::~BulkChange()
 
 bool BulkChange::postRow()
 {
-    auto& ds = catalogue_.Ds();
+    return postRow(catalogue_.Ds());
+}
+
+bool BulkChange::postRow(table::Dataset& ds)
+{
     if (!ds.isEditing())
         return false;
     try {

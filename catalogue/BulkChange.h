@@ -11,6 +11,10 @@
 
 #include <memory>
 
+namespace folianto::table {
+class Dataset;
+}
+
 namespace folianto::catalogue {
 
 class Catalogue;
@@ -27,6 +31,8 @@ public:
     // Posts the row being edited or inserted; a row that fails to post is cancelled silently.
     // True when it was posted.
     bool postRow();
+    // The same for a row edited through a second cursor over the catalogue.
+    bool postRow(table::Dataset& cursor);
     void setProgress(int percent);
     // The single write at the end; throws table::TableError when it fails (the file then keeps
     // its previous content). Without finish() (an error left the operation early) the rows
