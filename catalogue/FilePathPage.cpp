@@ -25,11 +25,14 @@ const QString kReplaceWith = QStringLiteral("чем заменить (или у�
 FilePathPage::FilePathPage(QWidget* page) : QObject(page)
 {
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(3);
 
     auto* rg = new QGroupBox(page);
     rg->setObjectName(QStringLiteral("RgFiles"));
-    auto* rgLayout = new QHBoxLayout(rg);
+    auto* rgLayout = new QVBoxLayout(rg);
+    rgLayout->setContentsMargins(6, 2, 6, 2);
+    rgLayout->setSpacing(0);
     rgLeft_ = new QRadioButton(QStringLiteral("Заменить, подставить, удалить левую часть пути"), rg);
     rgWhole_ = new QRadioButton(QStringLiteral("Заменить, удалить весь путь к файлу"), rg);
     rgLeft_->setObjectName(QStringLiteral("RgFiles0"));
@@ -38,14 +41,17 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     rgLayout->addWidget(rgWhole_);
     layout->addWidget(rg);
 
-    layout->addWidget(new QLabel(QStringLiteral("Путь к файлу в текущей строке:"), page));
+    auto* srcFolder = new QHBoxLayout;
+    srcFolder->addWidget(new QLabel(QStringLiteral("Путь к файлу в текущей строке:"), page));
     edPathSrc_ = edit(page, "EdPathSrc");
-    layout->addWidget(edPathSrc_);
+    srcFolder->addWidget(edPathSrc_, 1);
+    layout->addLayout(srcFolder);
 
     panLeft_ = new QWidget(page);
     panLeft_->setObjectName(QStringLiteral("PanLeft"));
     auto* left = new QVBoxLayout(panLeft_);
     left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(3);
     left->addWidget(new QLabel(QStringLiteral("Вырежьте сюда левую часть пути, которую нужно заменить или удалить"),
                                panLeft_));
     auto* srcRow = new QHBoxLayout;

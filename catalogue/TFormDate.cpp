@@ -130,6 +130,7 @@ TFormDate::TFormDate(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     edY_->setValue(1900);
     edY_->setKeyboardTracking(false);
     edY_->setFont(bold);
+    edY_->setFrame(false);
     edY_->setGeometry(98, 0, clientSize().width() - 98, kHeaderHeight);
 
     calendar_ = new TTavCalendar(this);
