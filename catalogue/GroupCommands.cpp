@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueCommandsHost.h"
 #include "catalogue/CatalogueRecord.h"
 #include "catalogue/FilePathPage.h"
+#include "catalogue/FilterCommands.h"
 #include "catalogue/FilterForms.h"
 #include "catalogue/PathRewrite.h"
 #include "util/Interaction.h"
@@ -131,15 +132,6 @@ GroupCommands::GroupCommands(Catalogue& catalogue, QTableView& grid, CatalogueCo
 {
 }
 
-QString GroupCommands::selectedField() const
-{
-    const table::Dataset& ds = catalogue_.Ds();
-    const int column = grid_.currentIndex().column();
-    if (column < 0 || column >= ds.fieldCount())
-        return field::BookName;
-    return ds.fieldDef(column).name;
-}
-
 void GroupCommands::switchFilterOff()
 {
     table::Dataset& ds = catalogue_.Ds();
@@ -249,7 +241,7 @@ void GroupCommands::mpReplaceClick()
         table::Dataset& ds = catalogue_.Ds();
         if (!catalogue_.isOpen() || !ds.hasCurrentRow())
             return;
-        const QString name = selectedField();
+        const QString name = selectedFieldOf(grid_, ds);
         const int f = ds.fieldIndex(name);
         if (!isTextField(ds.fieldDef(f).type)) {
             util::interaction().message(textFieldsOnly());

@@ -46,7 +46,6 @@ private:
     void changeView(int tag, const PathRewrite* paths);
     bool askPathRewrite(const QString& folder, PathRewrite& out);
     void switchFilterOff();
-    QString selectedField() const;
 
     Catalogue& catalogue_;
     QTableView& grid_;
