@@ -11,6 +11,8 @@
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueViewCommands.h"
+#include "catalogue/GroupCommands.h"
+#include "catalogue/ReadingDateCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportCommands.h"
 #include "fileops/FileCommands.h"

@@ -20,6 +20,8 @@ namespace folianto::catalogue {
 class Catalogue;
 class CatalogueCommands;
 class CatalogueViewCommands;
+class GroupCommands;
+class ReadingDateCommands;
 }
 namespace folianto::reader {
 class ReaderCommands;
@@ -74,6 +76,8 @@ public:
     catalogue::Catalogue& catalogue() { return *catalogue_; }
     catalogue::CatalogueCommands& catalogueCommands() { return *catalogueCommands_; }
     catalogue::CatalogueViewCommands& viewCommands() { return *viewCommands_; }
+    catalogue::GroupCommands& groupCommands() { return *groupCommands_; }
+    catalogue::ReadingDateCommands& readingDates() { return *readingDates_; }
     reader::ReaderCommands& readerCommands() { return *readerCommands_; }
     OptionsCommands& options() { return *options_; }
     exchange::ExchangeCommands& exchange() { return *exchange_; }
@@ -149,6 +153,8 @@ private:
     std::unique_ptr<catalogue::Catalogue> catalogue_;
     std::unique_ptr<catalogue::CatalogueCommands> catalogueCommands_;
     std::unique_ptr<catalogue::CatalogueViewCommands> viewCommands_;
+    std::unique_ptr<catalogue::GroupCommands> groupCommands_;
+    std::unique_ptr<catalogue::ReadingDateCommands> readingDates_;
     std::unique_ptr<OptionsCommands> options_;
     std::unique_ptr<exchange::ExchangeCommands> exchange_;
     std::unique_ptr<exchange::ImportCommands> imports_;

@@ -13,6 +13,8 @@
 #include "app/tray/TrayMode.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueViewCommands.h"
+#include "catalogue/GroupCommands.h"
+#include "catalogue/ReadingDateCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/FileDropTarget.h"
 #include "exchange/ImportCommands.h"
@@ -37,6 +39,8 @@ void TFormBook::createCommands()
                                              *command(QStringLiteral("mFilter"))};
     viewCommands_ = std::make_unique<catalogue::CatalogueViewCommands>(
         *catalogue_, catalogue::CatalogueViewControls{*ui_.dbg, filterItems, catalogueCommands_->topicCache()}, host);
+    groupCommands_ = std::make_unique<catalogue::GroupCommands>(*catalogue_, *ui_.dbg, host);
+    readingDates_ = std::make_unique<catalogue::ReadingDateCommands>(*catalogue_);
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     imports_ = std::make_unique<exchange::ImportCommands>(host);
@@ -87,6 +91,13 @@ void TFormBook::bindCommands()
     bind({"mFind", "mpFind"}, filter, &catalogue::FilterCommands::mpFindClick);
     bind({"mFilter", "mpFilter", "mpFiltGroup"}, filter, &catalogue::FilterCommands::mpFilterClick);
     bind({"mpTopic"}, viewCommands_->topics(), &catalogue::TopicCommands::mpTopicClick);
+
+    // the group operations over the rows of the view
+    using catalogue::GroupCommands;
+    bind({"mpGroupDelete", "mpGroupUnread", "mpSetOem", "mpSetAlter", "mpReplacePaths"}, *groupCommands_,
+         &GroupCommands::mpGroupDeleteClick);
+    bind({"mpReplace"}, *groupCommands_, &GroupCommands::mpReplaceClick);
+    bind({"mpUnread"}, *groupCommands_, &GroupCommands::mpUnreadClick);
 
     // the reader
     ReaderCommands& book = *readerCommands_;

@@ -18,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QTableView>
 #include <QTemporaryDir>
+#include "BenchStand.h"
 #include "QtBenchMain.h"
 #include <benchmark/benchmark.h>
 
@@ -29,23 +30,11 @@ namespace {
 
 constexpr int kRows = 100000;
 
-struct CatalogueWindow final : CatalogueHost, CatalogueViewHost {
+struct CatalogueWindow final : bench::QuietCatalogueHost, CatalogueViewHost {
     void UpdateViewState() override {}
     void repaintWindow() override {}
     QWidget* dialogParent() override { return nullptr; }
     void closeOpenBook() override {}
-    void resetFilterCommands() override {}
-    void clearTopicCache() override {}
-    void setCatalogueCaption(const QString&) override {}
-    void setPositionText(const QString&) override {}
-    void setInfoText(const QString&) override {}
-    void setProgressVisible(bool) override {}
-    void setProgress(int) override {}
-    bool shuttingDown() const override { return false; }
-    bool propertiesPanelActive() const override { return false; }
-    bool fileCheckOn() const override { return false; }
-    QString defaultAuthor() const override { return {}; }
-    QString defaultTopic() const override { return {}; }
     QString rememberedSort() const override { return indName; }
     void setRememberedSort(const QString& name) override { indName = name; }
     QStringList sortFields() const override { return {}; }
@@ -54,24 +43,7 @@ struct CatalogueWindow final : CatalogueHost, CatalogueViewHost {
     void armTitleClickGuard() override {}
     bool bookOpen() const override { return false; }
 
-    QString indName = field::BookName;
     QStringList conditions;
-};
-
-// Answers every input box with the pattern; nothing else is expected.
-struct Answers final : util::Interaction {
-    QString pattern;
-    void message(const QString&, util::MessageKind) override {}
-    util::Answer ask(const QString&, util::Question, util::MessageKind) override { return util::Answer::No; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return pattern; }
-    QString openFileName(const util::FileDialogRequest&) override { return {}; }
-    QStringList openFileNames(const util::FileDialogRequest&) override { return {}; }
-    QString saveFileName(const util::FileDialogRequest&) override { return {}; }
-    util::FileChoice saveFileChoice(const util::FileDialogRequest&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-    int runDialog(QDialog&) override { return 0; }
 };
 
 QString catalogueFile()
@@ -124,7 +96,7 @@ struct View {
     QAction* mpFiltGroup = filterItem(1);
     QAction* mFilter = filterItem(0);
     std::unique_ptr<CatalogueViewCommands> commands;
-    Answers answers;
+    bench::FixedAnswers answers; // input boxes get the find pattern
 
     View()
     {
@@ -207,7 +179,7 @@ void BM_ComposedFilterOfThreeConditions(benchmark::State& state)
 void BM_Find(benchmark::State& state)
 {
     View& v = view();
-    v.answers.pattern = QStringLiteral("снег снег 9999"); // far down the title order
+    v.answers.text = QStringLiteral("снег снег 9999"); // far down the title order
     for (auto _ : state) {
         state.PauseTiming();
         v.catalogue.Ds().first();

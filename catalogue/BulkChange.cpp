@@ -49,8 +49,13 @@ bool postOrCancel(table::Dataset& ds)
 
 bool BulkChange::postRow()
 {
-    const bool editing = catalogue_.Ds().isEditing();
-    const bool posted = postOrCancel(catalogue_.Ds());
+    return postRow(catalogue_.Ds());
+}
+
+bool BulkChange::postRow(table::Dataset& ds)
+{
+    const bool editing = ds.isEditing();
+    const bool posted = postOrCancel(ds);
     if (posted)
         ++posted_;
     else if (editing)

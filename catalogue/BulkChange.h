@@ -35,6 +35,8 @@ public:
     // Posts the row being edited or inserted; a row that fails to post is cancelled silently.
     // True when it was posted.
     bool postRow();
+    // The same for a row edited through a second cursor over the catalogue.
+    bool postRow(table::Dataset& cursor);
     void setProgress(int percent);
     // The single write at the end; throws table::TableError when it fails (the file then keeps
     // its previous content). Without finish() (an error left the operation early) the rows

@@ -61,13 +61,17 @@ FilterCommands::FilterCommands(Catalogue& catalogue, QTableView& grid, FilterIte
 {
 }
 
-QString FilterCommands::selectedField() const
+QString selectedFieldOf(const QTableView& grid, const table::Dataset& ds)
 {
-    const table::Dataset& ds = catalogue_.Ds();
-    const int column = grid_.currentIndex().column();
+    const int column = grid.currentIndex().column();
     if (column < 0 || column >= ds.fieldCount())
         return field::BookName;
     return ds.fieldDef(column).name;
+}
+
+QString FilterCommands::selectedField() const
+{
+    return selectedFieldOf(grid_, catalogue_.Ds());
 }
 
 void FilterCommands::mpFindClick()

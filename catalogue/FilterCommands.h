@@ -10,6 +10,10 @@
 class QAction;
 class QTableView;
 
+namespace folianto::table {
+class Dataset;
+}
+
 namespace folianto::catalogue {
 
 class Catalogue;
@@ -56,5 +60,7 @@ private:
 
 // The column title of a field (its name when it has none).
 QString columnTitleOf(const QString& field);
+// The field of the grid's selected column; `_BookName` without a selected column.
+QString selectedFieldOf(const QTableView& grid, const table::Dataset& ds);
 
 } // namespace folianto::catalogue

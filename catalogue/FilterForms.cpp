@@ -18,6 +18,18 @@ QString cellFilter(const QString& field, const QString& value)
     return field + u'=' + quoteFilterText(value);
 }
 
+QString replacementSelection(const QString& field, const QString& value)
+{
+    if (value.isEmpty())
+        return u'(' + field + QStringLiteral("= null)");
+    return cellFilter(field, value);
+}
+
+QString withinFilter(const QString& selection, const QString& filter)
+{
+    return selection + QStringLiteral(" and ( ") + filter + QStringLiteral(" )");
+}
+
 QString topicFilter(const QString& topic)
 {
     return cellFilter(field::Topic, topic);

@@ -18,6 +18,11 @@ QString cellFilter(const QString& field, const QString& value);
 // The topic filter: _Topic='t', or _Topic=null for the empty topic.
 QString topicFilter(const QString& topic);
 
+// The rows a replacement changes: (fld= null) for an empty value, fld='v' otherwise.
+QString replacementSelection(const QString& field, const QString& value);
+// A selection narrowed by the catalogue's active filter: S and ( T ).
+QString withinFilter(const QString& selection, const QString& filter);
+
 // One condition of a composed filter, as the builder of the options page makes it.
 struct ConditionInput {
     QString field;
