@@ -16,7 +16,15 @@ void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host)
         return;
     if (!util::interaction().confirm(deleteRowQuestion()))
         return;
+    RemoveCurrentRow(catalogue, host);
+}
+
+void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+{
+    table::Dataset& ds = catalogue.Ds();
+    const table::Bookmark row = ds.bookmark();
     host.closeOpenBook(); // whichever row goes
+    ds.gotoBookmark(row); // the close may have moved the cursor
     const int n = ds.recNo();
     ds.remove();
     host.UpdateViewState();

@@ -14,6 +14,10 @@ class CatalogueHost;
 void DeleteCurrentRow(Catalogue& catalogue, CatalogueHost& host);
 QString deleteRowQuestion();
 
+// Deletes the current row without asking: an open book is closed in place first (its progress
+// written), then the row goes and the cursor steps back as DeleteCurrentRow says.
+void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+
 // `mpCloneClick`: appends a copy of the current row's stored fields (link, traces and codes
 // included) without the open-book mark, and posts it; the copy becomes current. Errors are
 // ignored.
