@@ -10,6 +10,7 @@
 #include <optional>
 
 class QComboBox;
+class QProgressBar;
 
 namespace folianto::table {
 class Dataset;
@@ -35,6 +36,9 @@ struct BookCardServices {
     bool warnSimilarLink = true;
     // Rebuilds the topic cache and returns its topics (`ButTopic`); unset: nothing to rebuild.
     std::function<std::optional<QStringList>()> rebuildTopics;
+    // Packs a file into a zip archive showing the card's progress bar (`ZipFile`); true when the
+    // archive holds it. Unset: `ButZip` does nothing.
+    std::function<bool(const QString& file, const QString& archive, QProgressBar* bar)> zipFile;
 };
 
 class BookCard : public QObject {
@@ -47,7 +51,8 @@ public:
     // Takes the current row's codes into the controls and begins editing it.
     void beginEdit();
     // `ListArchiveEntries` into `CbArc` and the link's colour (step 6, and after ButFile).
-    void locateFile();
+    // Returns the located file, empty when it was not found.
+    QString locateFile();
     // The visibility rule of `ButZip`.
     void updateZipButton();
     // When the dialog is shown: the title edit takes the focus, ButZip follows its rule.
@@ -67,12 +72,19 @@ public:
 
     // `ButFileClick`.
     void ButFileClick();
+    // `ButZipClick`: packs the located file into a zip archive the user names, links the row
+    // to the archive and offers to delete the file.
+    void ButZipClick();
     // `ButTopicClick`: the topic cache rebuilt, `CbTop` becomes a drop-down box.
     void ButTopicClick();
 
     static QString newCaption();  // "Добавление книги в библиотеку"
     static QString editCaption(); // "Редактирование свойств книги"
     static QString openBookEntryQuestion();
+    static QString zipCaption();          // "Упаковка файла в Zip-архив"
+    static QString readOnlySourceName();  // "Исходный файл только для чтения"
+    static QString deleteZippedQuestion(const QString& file);
+    static QString cannotDeleteSourceText(); // "Не могу удалить файл-источник!"
     // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N" shows as "auto".
     static int decodingItemOf(const QString& oem);
     static QString oemOfDecodingItem(int item);
