@@ -1,10 +1,10 @@
 #include "fileops/FileCopy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
 #include <filesystem>
 
 #ifdef Q_OS_WIN
@@ -74,6 +74,23 @@ bool syncPath(const QString& path, bool)
 }
 #endif
 
+// Creates a new hidden file beside the target, under a name no other file has.
+bool openNewBeside(const QFileInfo& target, QFile& out)
+{
+    static quint64 counter = 0;
+    const QDir folder(target.absolutePath());
+    const QString stem = QStringLiteral(".") + target.fileName() + u'.'
+        + QString::number(QCoreApplication::applicationPid()) + u'-';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        out.setFileName(folder.filePath(stem + QString::number(++counter) + QStringLiteral(".part")));
+        if (out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return true;
+        if (out.error() != QFileDevice::OpenError || !QFileInfo::exists(out.fileName()))
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 CopyBatch::~CopyBatch()
@@ -92,14 +109,15 @@ int CopyBatch::stage(const QString& source, const QString& target)
     if (!in.open(QIODevice::ReadOnly))
         return -1;
     const QFileInfo to(target);
-    QTemporaryFile out(QDir(to.absolutePath()).filePath(QStringLiteral(".") + to.fileName()
-                                                        + QStringLiteral(".XXXXXX")));
-    if (!out.open())
+    QFile out;
+    if (!openNewBeside(to, out))
         return -1;
-    if (!copyBytes(in, out))
-        return -1; // the temporary file goes with `out`
+    if (!copyBytes(in, out)) {
+        out.remove();
+        return -1;
+    }
     out.setPermissions(from.permissions());
-    out.setAutoRemove(false);
+    out.close();
     copies_.push_back({out.fileName(), to.absoluteFilePath()});
     flushed_ = false;
     return int(copies_.size()) - 1;
