@@ -3,7 +3,8 @@
 #include "engines/codepage/CodePages.h"
 #include "reader/ReadingViews.h"
 
-#include <QApplication>
+#include "QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -40,12 +41,4 @@ BENCHMARK(BM_ShowPartInFastView)->Unit(benchmark::kMillisecond)->Repetitions(7)-
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+FOLIANTO_QT_BENCHMARK_MAIN()

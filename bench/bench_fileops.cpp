@@ -10,10 +10,11 @@
 #include "tests/catalogue/FakeCatalogueHost.h"
 #include "util/Interaction.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -92,12 +93,4 @@ BENCHMARK(BM_GroupCopy1000Files)->Unit(benchmark::kMillisecond)->Iterations(1)->
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+FOLIANTO_QT_BENCHMARK_MAIN()

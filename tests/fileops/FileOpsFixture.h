@@ -60,16 +60,7 @@ protected:
     // `_FileName` of every row as written in the catalogue file.
     QStringList storedLinks() const
     {
-        table::Dataset ds;
-        ds.setFieldDefs(catalogue::catalogueFieldDefs());
-        ds.setFileName(path);
-        ds.open();
-        QStringList links;
-        for (ds.first(); !ds.eof(); ds.next())
-            links.append(ds.asString(catalogue::field::FileName));
-        ds.setFileName({});
-        ds.close();
-        return links;
+        return readRows(path, [](const table::Dataset& ds) { return ds.asString(catalogue::field::FileName); });
     }
     QString link() const { return window.cat.Ds().asString(catalogue::field::FileName); }
     static bool exists(const QString& p) { return QFileInfo::exists(p); }
