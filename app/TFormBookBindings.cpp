@@ -44,7 +44,7 @@ void TFormBook::createCommands()
     options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     imports_ = std::make_unique<exchange::ImportCommands>(host);
-    files_ = std::make_unique<fileops::FileCommands>(*catalogue_, host);
+    files_ = std::make_unique<fileops::FileCommands>(host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
     alarm_ = std::make_unique<AlarmClock>(*ui_.tim, host);
     options_->pages().add(3, [this](QWidget* parent, settings::ProgramSettings& s) { return alarm_->runPage(parent, s); });
@@ -146,13 +146,22 @@ void TFormBook::bindCommands()
     bind({"mImportBBS"}, imports, &exchange::ImportCommands::mImportBBSClick);
     new exchange::FileDropTarget(ui_.dbg->viewport(), [&imports](const QStringList& paths) { imports.WMDropFiles(paths); });
 
-    // the file operations (files_) bind here the same way.
+    // the book files
+    fileops::FileCommands& files = *files_;
+    bind({"mpOpenFolder"}, files, &fileops::FileCommands::mpOpenFolderClick);
+    bind({"mpCopyFile", "mpRenameFile", "mpDeleteFile"}, files, &fileops::FileCommands::mpCopyFileClick);
+    bind({"mpCopyFileGroup"}, files, &fileops::FileCommands::mpCopyFileGroupClick);
 
     // F11 reaches full screen from anywhere in the view in front, so that it can always be left.
     ui_.panCatalog->addAction(command(QStringLiteral("mcFullScreen")));
     ui_.panBook->addAction(command(QStringLiteral("mbFullScreen")));
 
     bindShortcuts();
+    // The reading dates of the properties panel through the date picker.
+    connect(ui_.panGrid, &PropertiesPanel::readingDateRequested, this, [this](int tag) {
+        readingDates_->ButFirstClick(tag);
+        ui_.panGrid->refresh();
+    });
     connect(ui_.panGrid, &PropertiesPanel::navigationFailed, this,
             [](const QString& message) { util::interaction().showError(message); });
 }

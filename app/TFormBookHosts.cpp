@@ -10,6 +10,7 @@
 #include "reader/ReaderCommands.h"
 #include "reader/CardFileEntries.h"
 #include "app/options/WorkOptions.h"
+#include "fileops/ZipFile.h"
 #include "util/Interaction.h"
 #include "util/TFormTopic.h"
 
@@ -69,6 +70,11 @@ void TFormBook::Hosts::setExportDelimiter(QChar delimiter)
 {
     const QByteArray bytes = codepage::toCp1251(QStringView(&delimiter, 1));
     form_.settings_.exportDelimiter = quint8(bytes.at(0));
+}
+
+bool TFormBook::Hosts::zipFile(const QString& file, const QString& archive, QProgressBar* bar)
+{
+    return fileops::ZipFile(file, archive, bar);
 }
 
 exchange::FileDefaults TFormBook::Hosts::fileDefaults() const

@@ -7,10 +7,13 @@
 #include "engines/table/Collation.h"
 #include "engines/fb2/Fb2Description.h"
 #include "engines/table/Dataset.h"
+#include "util/FileSystem.h"
 #include "util/Interaction.h"
+#include "util/Paths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -24,6 +27,14 @@ QString BookCard::openBookEntryQuestion()
 {
     return QStringLiteral("Новый файл откроется после закрытия текущего!\rДо тех пор размер и следы чтения файла - старые!");
 }
+
+QString BookCard::zipCaption() { return QStringLiteral("Упаковка файла в Zip-архив"); }
+QString BookCard::readOnlySourceName() { return QStringLiteral("Исходный файл только для чтения"); }
+QString BookCard::deleteZippedQuestion(const QString& file)
+{
+    return QStringLiteral("Удалить файл ") + file + QStringLiteral(" ?");
+}
+QString BookCard::cannotDeleteSourceText() { return QStringLiteral("Не могу удалить файл-источник!"); }
 
 int BookCard::decodingItemOf(const QString& oem)
 {
@@ -54,6 +65,7 @@ BookCard::BookCard(BookCardPage& page, table::Dataset& ds, BookCardServices serv
 {
     connect(page_.ButFile, &QToolButton::clicked, this, [this] { ButFileClick(); });
     connect(page_.ButTopic, &QToolButton::clicked, this, [this] { ButTopicClick(); });
+    connect(page_.ButZip, &QToolButton::clicked, this, [this] { ButZipClick(); });
 }
 
 bool BookCard::isOpenBookRow() const
@@ -119,7 +131,7 @@ void BookCard::showLink()
     page_.setLinkText(ds_.asString(field::FileName));
 }
 
-void BookCard::lookUpFile()
+QString BookCard::lookUpFile()
 {
     CardFileEntries entries;
     if (services_.listEntries)
@@ -133,16 +145,18 @@ void BookCard::lookUpFile()
         arc->setCurrentIndex(std::clamp(entries.selected, 0, int(entries.items.size()) - 1));
     page_.setFileFound(!entries.found.isEmpty());
     showLink(); // the look-up may have written the found path back
+    return entries.found;
 }
 
-void BookCard::locateFile()
+QString BookCard::locateFile()
 {
     // A found path that the look-up writes back is no change of the user's: it must not
     // clear the reading traces. A link the user chose stays a change, rewritten or not.
     const bool userKeptLink = ds_.asString(field::FileName) == oldLink_;
-    lookUpFile();
+    const QString found = lookUpFile();
     if (userKeptLink)
         oldLink_ = ds_.asString(field::FileName);
+    return found;
 }
 
 void BookCard::updateZipButton()
@@ -230,6 +244,40 @@ void BookCard::takeFb2Description(const QString& file)
         page_.DBEAuthor->setText(description->author);
     if (defaultTopic_.isEmpty() && !description->genre.isEmpty())
         page_.setTopicText(description->genre.left(ds_.fieldDef(ds_.fieldIndex(field::Topic)).size));
+}
+
+void BookCard::ButZipClick()
+{
+    const QString file = locateFile();
+    if (file.isEmpty() || !services_.zipFile)
+        return;
+    util::FileDialogRequest request;
+    request.caption = zipCaption();
+    request.filter = QStringLiteral("Zip archive (*.zip *.ZIP)");
+    request.defaultSuffix = QStringLiteral("zip");
+    request.mustExist = false;
+    request.directory = util::EnsureWritable(file)
+        ? util::changeExtension(file, QStringLiteral(".zip"))
+        : util::joinPath(util::folderOfPath(file, util::Trailing::Drop), readOnlySourceName());
+    const QString archive = util::interaction().saveFileName(request);
+    if (archive.isEmpty() || !services_.zipFile(file, archive, page_.Prb))
+        return;
+    ds_.setValue(field::FileName, util::nativeSeparators(archive));
+    locateFile();
+    updateZipButton();
+    if (!util::interaction().confirm(deleteZippedQuestion(file)))
+        return;
+    // The row must name the archive on disk before the file goes, or cancelling the card
+    // would leave it linked to a deleted file.
+    try {
+        ds_.post();
+        ds_.edit();
+    } catch (const std::exception&) {
+        util::interaction().message(cannotDeleteSourceText(), util::MessageKind::Warning);
+        return;
+    }
+    if (!QFile::remove(file))
+        util::interaction().message(cannotDeleteSourceText(), util::MessageKind::Warning);
 }
 
 void BookCard::ButTopicClick()

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QComboBox;
+class QProgressBar;
 
 namespace folianto::table {
 class Dataset;
@@ -39,6 +40,9 @@ struct BookCardServices {
     // A new row takes them from its defaults when these are empty.
     QString defaultAuthor;
     QString defaultTopic;
+    // Packs a file into a zip archive showing the card's progress bar (`ZipFile`); true when the
+    // archive holds it. Unset: `ButZip` does nothing.
+    std::function<bool(const QString& file, const QString& archive, QProgressBar* bar)> zipFile;
 };
 
 class BookCard : public QObject {
@@ -51,7 +55,8 @@ public:
     // Takes the current row's codes into the controls and begins editing it.
     void beginEdit();
     // `ListArchiveEntries` into `CbArc` and the link's colour (step 6, and after ButFile).
-    void locateFile();
+    // Returns the located file, empty when it was not found.
+    QString locateFile();
     // The visibility rule of `ButZip`.
     void updateZipButton();
     // When the dialog is shown: the title edit takes the focus, ButZip follows its rule.
@@ -72,12 +77,19 @@ public:
     // `ButFileClick`. A chosen FictionBook fills the title, the author and the topic from its
     // description (author and topic only where no default is set).
     void ButFileClick();
+    // `ButZipClick`: packs the located file into a zip archive the user names, links the row
+    // to the archive and offers to delete the file.
+    void ButZipClick();
     // `ButTopicClick`: the topic cache rebuilt, `CbTop` becomes a drop-down box.
     void ButTopicClick();
 
     static QString newCaption();  // "Добавление книги в библиотеку"
     static QString editCaption(); // "Редактирование свойств книги"
     static QString openBookEntryQuestion();
+    static QString zipCaption();          // "Упаковка файла в Zip-архив"
+    static QString readOnlySourceName();  // "Исходный файл только для чтения"
+    static QString deleteZippedQuestion(const QString& file);
+    static QString cannotDeleteSourceText(); // "Не могу удалить файл-источник!"
     // `RgChar` item ↔ `_Oem`; a code other than "Y", "K", "N", "U" shows as "auto".
     static int decodingItemOf(const QString& oem);
     static QString oemOfDecodingItem(int item);
@@ -85,7 +97,7 @@ public:
 private:
     bool isOpenBookRow() const;
     void bindDataAwareControls();
-    void lookUpFile();
+    QString lookUpFile();
     void showLink();
     void takeFb2Description(const QString& file);
 

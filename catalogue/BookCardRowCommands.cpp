@@ -9,7 +9,7 @@ namespace folianto::catalogue {
 
 QString deleteRowQuestion() { return QStringLiteral("Удалить книгу из списка ?"); }
 
-void DeleteCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host)
+void DeleteCurrentRow(Catalogue& catalogue)
 {
     table::Dataset& ds = catalogue.Ds();
     catalogue.finishPendingEdit();
@@ -17,7 +17,15 @@ void DeleteCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host)
         return;
     if (!util::interaction().confirm(deleteRowQuestion()))
         return;
+    RemoveCurrentRow(catalogue, catalogue.host());
+}
+
+void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+{
+    table::Dataset& ds = catalogue.Ds();
+    const table::Bookmark row = ds.bookmark();
     host.closeOpenBook(); // whichever row goes
+    ds.gotoBookmark(row); // the close may have moved the cursor
     const int n = ds.recNo();
     ds.remove();
     host.UpdateViewState();

@@ -77,6 +77,9 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
                     card->repaint();
             });
         };
+        services.zipFile = [this](const QString& file, const QString& archive, QProgressBar* bar) {
+            return host_.zipFile(file, archive, bar);
+        };
         services.rebuildTopics = [this]() -> std::optional<QStringList> { return topicCache_.rebuild(catalogue_.Ds()); };
         BookCard card(*page, ds, services);
 
@@ -126,7 +129,7 @@ void CatalogueCommands::mNewClick(int tag)
 
 void CatalogueCommands::mDeleteClick()
 {
-    util::runCommand([this] { DeleteCurrentRow(catalogue_, host_); });
+    util::runCommand([this] { DeleteCurrentRow(catalogue_); });
     host_.UpdateViewState();
 }
 

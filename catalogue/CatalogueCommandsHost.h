@@ -1,12 +1,14 @@
 #pragma once
 // What the catalogue's commands need of the window beyond every command's needs: the open
 // book (a new card closes it), the link check, the default author and topic, the info label,
-// and the book file search (which the reader owns).
+// the book file search (which the reader owns) and packing a file into a zip archive.
 
 #include "util/CommandHost.h"
 
 #include <QString>
 #include <functional>
+
+class QProgressBar;
 
 namespace folianto::table {
 class Dataset;
@@ -27,6 +29,9 @@ public:
     virtual void setDefaultAuthor(const QString& author) = 0;
     virtual void setDefaultTopic(const QString& topic) = 0;
     virtual QString infoText() const = 0; // `LabInfo`
+    // Packs a file into a zip archive showing the card's progress bar (`ButZip`); true when the
+    // archive holds it.
+    virtual bool zipFile(const QString& file, const QString& archive, QProgressBar* bar) = 0;
     // Locates the row's `_FileName` and lists its archive's entries; `whileSearching` runs
     // during a long search so that the windows stay painted.
     virtual CardFileEntries cardFileEntries(table::Dataset& row, const std::function<void()>& whileSearching) = 0;

@@ -1,15 +1,27 @@
 #pragma once
-// What the file commands need of the window beyond every command's needs: the progress
-// bar of the catalogue toolbar, shown while a bulk operation runs.
+// What the book-file commands need of the window: the open catalogue with the window's side
+// of it (view-state refresh, the progress bar `Pb`, closing an open book in place), where a
+// row's file is looked for, and a repaint while a command works. Prompts and the desktop are
+// reached through the Interaction and Shell seams.
 
-#include "util/CommandHost.h"
+#include "reader/BookLocation.h"
+
+namespace folianto::catalogue {
+class Catalogue;
+class CatalogueHost;
+} // namespace folianto::catalogue
 
 namespace folianto::fileops {
 
-class FileCommandsHost : public util::CommandHost {
+class FileCommandsHost {
 public:
-    virtual void setProgressVisible(bool visible) = 0; // `Pb`
-    virtual void setProgress(int percent) = 0;
+    virtual ~FileCommandsHost() = default;
+    virtual catalogue::Catalogue& catalogue() = 0;
+    // UpdateViewState, the progress bar and closeOpenBook (a no-op when no book is open).
+    virtual catalogue::CatalogueHost& catalogueHost() = 0;
+    // `Subst_Path`, the subtree search and the write-back of a found path.
+    virtual reader::LocationSettings locationSettings() = 0;
+    virtual void repaintWindow() = 0;
 };
 
 } // namespace folianto::fileops

@@ -13,6 +13,10 @@ namespace folianto::table {
 QVariant toFieldValue(const FieldDef& def, const QVariant& v);
 // The same for a text as typed, without making a QVariant of it first.
 QVariant toFieldValue(const FieldDef& def, QStringView text);
+inline QVariant toFieldValue(const FieldDef& def, const QString& text)
+{
+    return toFieldValue(def, QStringView(text));
+}
 
 // Text of a stored value: "" for null, dates as dd.MM.yyyy.
 QString valueText(const QVariant& v);

@@ -1,11 +1,14 @@
-// The import, export and file items of the window's menus reach their commands: each one,
+// The import, export, group and file items of the window's menus reach their commands: each one,
 // answered Cancel at its first prompt, asks that prompt and leaves the catalogue as it was.
 
 #include "BookCardFixture.h"
 #include "WindowTestSupport.h"
+#include "catalogue/GroupCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportCommands.h"
 #include "exchange/ImportDbfPage.h"
+#include "fileops/FileCommands.h"
+#include "util/Paths.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -33,6 +36,11 @@ TEST_F(ExchangeAndFileItems, EachItemAsksItsFirstPromptAndCancelChangesNothing)
          [](ScriptedInteraction& ui) { ui.expectOpenFile(exchange::ImportCommands::mergeDialogTitle(), {}); }},
         {"mImportBBS",
          [](ScriptedInteraction& ui) { ui.expectOpenFile(exchange::ImportCommands::descriptionDialogTitle(), {}); }},
+        {"mpCopyFileGroup", [](ScriptedInteraction& ui) { ui.expectFolder(QStringLiteral("Выбор папки:"), {}); }},
+        {"mpGroupDelete",
+         [](ScriptedInteraction& ui) { ui.expectQuestion(catalogue::GroupCommands::deleteAllQuestion(), Answer::Cancel); }},
+        {"mpUnread",
+         [](ScriptedInteraction& ui) { ui.expectQuestion(catalogue::GroupCommands::unreadQuestion(), Answer::Cancel); }},
         {"mDefFiles", [](ScriptedInteraction& ui) { ui.expectDialog(QStringLiteral("Работа с файлами"), {}, QDialog::Rejected); }},
     };
     open({{QStringLiteral("Книга 1")}, {QStringLiteral("Книга 2")}});
@@ -43,6 +51,18 @@ TEST_F(ExchangeAndFileItems, EachItemAsksItsFirstPromptAndCancelChangesNothing)
         ui.verifyAllConsumed();
         EXPECT_EQ(ds().recordCount(), 2);
     }
+}
+
+TEST_F(ExchangeAndFileItems, DeletingTheRowsFileWithYesRemovesTheFileAndTheRow)
+{
+    const QString file = bookFile(QStringLiteral("a.txt"));
+    open({{QStringLiteral("Книга 1"), {}, file}, {QStringLiteral("Книга 2")}});
+    ui.expectQuestion(fileops::FileCommands::deleteQuestion(util::nativeSeparators(file)), Answer::Yes,
+                      Question::YesNoCancel);
+    triggerCommand(*form, "mpDeleteFile");
+    ui.verifyAllConsumed();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(ds().recordCount(), 1);
 }
 
 TEST_F(ExchangeAndFileItems, FilesDroppedOnTheGridBecomeRowsAfterTheQuestion)

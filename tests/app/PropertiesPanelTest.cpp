@@ -4,6 +4,9 @@
 #include "FormBookFixture.h"
 #include "app/PropertiesPanel.h"
 #include "catalogue/BookCardRowCommands.h"
+#include "catalogue/CalendarMonth.h"
+#include "catalogue/TFormDate.h"
+#include "util/Clock.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -172,6 +175,9 @@ TEST_F(PropertiesPanelTest, TheReadingDatesAreAskedForByButtonClickAndEnter)
     showPanel(true);
     QList<int> tags;
     QObject::connect(panel, &app::PropertiesPanel::readingDateRequested, [&tags](int tag) { tags << tag; });
+    // Each request opens the date picker, cancelled here.
+    for (int i = 0; i < 6; ++i)
+        ui.expectDialog(catalogue::calendar::dateCaption(util::clock().today()), {}, QDialog::Rejected);
     panel->ButFirst->click();
     panel->ButLast->click();
     for (QLineEdit* edit : {panel->DBEFirst, panel->DBELast}) {
@@ -194,6 +200,21 @@ TEST_F(PropertiesPanelTest, TheReadingDatesAreAskedForByButtonClickAndEnter)
     QApplication::sendEvent(panel->DBEFirst, &letter);
     EXPECT_EQ(tags, QList<int>({1, 2, 1, 2, 1, 2}));
     EXPECT_TRUE(panel->DBEFirst->text().isEmpty()) << "the date is not typed";
+    ui.verifyAllConsumed();
+}
+
+TEST_F(PropertiesPanelTest, ADatePickedForTheFirstReadingShowsInThePanelAndIsPostedWithTheRow)
+{
+    startWith();
+    showPanel(true);
+    const QDate today = util::clock().today();
+    ui.expectDialog(catalogue::calendar::dateCaption(today),
+                    [](QDialog& d) { dynamic_cast<catalogue::TFormDate&>(d).ButTodayClick(); });
+    panel->ButFirst->click();
+    ui.verifyAllConsumed();
+    EXPECT_EQ(panel->DBEFirst->text(), today.toString(QStringLiteral("dd.MM.yyyy")));
+    triggerCommand(*form, "mSave");
+    EXPECT_EQ(form->catalogue().Ds().asDate(field::First), today);
 }
 
 } // namespace

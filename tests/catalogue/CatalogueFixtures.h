@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace folianto::test {
@@ -35,8 +36,8 @@ inline void writeCatalogue(const QString& path, const std::vector<FixtureRow>& r
     ds.saveToFile(path);
 }
 
-// The rows of a catalogue file in storage order: title and mark.
-inline QStringList readTitlesAndMarks(const QString& path)
+// One text per row of a catalogue file, in storage order.
+inline QStringList readRows(const QString& path, const std::function<QString(const table::Dataset&)>& text)
 {
     table::Dataset ds;
     ds.setFieldDefs(catalogue::catalogueFieldDefs());
@@ -44,10 +45,18 @@ inline QStringList readTitlesAndMarks(const QString& path)
     ds.open();
     QStringList rows;
     for (ds.first(); !ds.eof(); ds.next())
-        rows.append(ds.asString(catalogue::field::BookName) + u'|' + ds.asString(catalogue::field::Cur));
+        rows.append(text(ds));
     ds.setFileName({});
     ds.close();
     return rows;
+}
+
+// The rows of a catalogue file in storage order: title and mark.
+inline QStringList readTitlesAndMarks(const QString& path)
+{
+    return readRows(path, [](const table::Dataset& ds) -> QString {
+        return ds.asString(catalogue::field::BookName) + u'|' + ds.asString(catalogue::field::Cur);
+    });
 }
 
 // The marks `_Cur` of every row the cursor's table holds, without moving a test's cursor.

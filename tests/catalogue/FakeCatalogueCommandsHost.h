@@ -21,6 +21,7 @@ public:
     void setDefaultAuthor(const QString& a) override { author = a; }
     void setDefaultTopic(const QString& t) override { topic = t; }
     QString infoText() const override { return info; }
+    bool zipFile(const QString&, const QString&, QProgressBar*) override { return false; }
     catalogue::CardFileEntries cardFileEntries(table::Dataset&, const std::function<void()>&) override { return {}; }
 
     bool open = false;
