@@ -93,4 +93,7 @@ BENCHMARK(BM_GroupCopy1000Files)->Unit(benchmark::kMillisecond)->Iterations(1)->
 
 } // namespace
 
-FOLIANTO_QT_BENCHMARK_MAIN()
+int main(int argc, char** argv)
+{
+    return runQtBenchmarks(argc, argv);
+}

@@ -38,6 +38,7 @@ struct Window final : bench::QuietCatalogueHost, CatalogueCommandsHost {
     void setDefaultTopic(const QString&) override {}
     QString infoText() const override { return {}; }
     CardFileEntries cardFileEntries(table::Dataset&, const std::function<void()>&) override { return {}; }
+    bool zipFile(const QString&, const QString&, QProgressBar*) override { return false; }
 };
 
 QTemporaryDir& folder()
