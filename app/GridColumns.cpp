@@ -32,6 +32,28 @@ QList<settings::GridColumn> defaultGridColumns(const QFontMetrics& metrics)
     return columns;
 }
 
+namespace {
+
+// A column's look as the model serves it. A font without a name and the default title colour
+// leave the grid's own.
+table::ColumnLook columnLook(const settings::GridColumn& c)
+{
+    table::ColumnLook look;
+    if (!c.font.name.isEmpty()) {
+        look.font = c.font.toQFont();
+        look.color = c.font.color.toQColor();
+    }
+    if (!c.titleFont.name.isEmpty()) {
+        look.titleFont = c.titleFont.toQFont();
+        look.titleColor = c.titleFont.color.toQColor();
+    }
+    if (c.titleColor != settings::GridColumn{}.titleColor)
+        look.titleBackground = c.titleColor.toQColor();
+    return look;
+}
+
+} // namespace
+
 void applyGridColumns(QTableView& grid, table::DatasetModel& model,
                       const QList<settings::GridColumn>& requested)
 {
@@ -39,6 +61,7 @@ void applyGridColumns(QTableView& grid, table::DatasetModel& model,
         requested.isEmpty() ? defaultGridColumns(grid.fontMetrics()) : requested;
     const QList<CatalogueField>& fields = catalogueFields();
     QStringList titles = catalogue::catalogueColumnTitles();
+    QList<table::ColumnLook> looks(fields.size());
     QHeaderView* header = grid.horizontalHeader();
     for (int i = 0; i < fields.size(); ++i)
         grid.setColumnHidden(i, true);
@@ -50,6 +73,7 @@ void applyGridColumns(QTableView& grid, table::DatasetModel& model,
             continue;
         const int logical = int(it - fields.begin());
         titles[logical] = c.title;
+        looks[logical] = columnLook(c);
         grid.setColumnHidden(logical, !c.visible);
         grid.setColumnWidth(logical, c.width);
         const int from = header->visualIndex(logical);
@@ -58,6 +82,7 @@ void applyGridColumns(QTableView& grid, table::DatasetModel& model,
         ++visual;
     }
     model.setHeaderTitles(titles);
+    model.setColumnLooks(looks);
 }
 
 QList<settings::GridColumn> currentGridColumns(const QTableView& grid, const table::DatasetModel& model,

@@ -18,8 +18,8 @@ namespace folianto::app {
 // Display widths are in characters of the grid's font.
 QList<settings::GridColumn> defaultGridColumns(const QFontMetrics& metrics);
 
-// Shows the listed fields in their order with their titles and widths and hides every other
-// field. Columns naming no catalogue field are skipped. An empty list gives the default set.
+// Shows the listed fields in their order with their titles, widths, title colours and fonts
+// (through the model's roles) and hides every other field. Columns naming no catalogue field are skipped. An empty list gives the default set.
 void applyGridColumns(QTableView& grid, table::DatasetModel& model,
                       const QList<settings::GridColumn>& columns);
 

@@ -21,6 +21,17 @@ void DatasetModel::setHeaderTitles(const QStringList& titles)
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+void DatasetModel::setColumnLooks(const QList<ColumnLook>& looks)
+{
+    looks_ = looks;
+    if (columnCount() > 0) {
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                               {Qt::FontRole, Qt::ForegroundRole});
+    }
+}
+
 int DatasetModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : ds_.recordCount();
@@ -33,7 +44,15 @@ int DatasetModel::columnCount(const QModelIndex& parent) const
 
 QVariant DatasetModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::FontRole || role == Qt::ForegroundRole) {
+        if (index.column() >= looks_.size())
+            return {};
+        const ColumnLook& look = looks_[index.column()];
+        return role == Qt::FontRole ? look.font : look.color;
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const QVariant v = ds_.valueAt(index.row(), index.column());
     return role == Qt::DisplayRole ? QVariant(valueText(v)) : v;
@@ -41,11 +60,20 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (section < 0 || section >= columnCount())
+        return {};
+    if (section < looks_.size()) {
+        const ColumnLook& look = looks_[section];
+        switch (role) {
+        case Qt::FontRole: return look.titleFont;
+        case Qt::ForegroundRole: return look.titleColor;
+        case Qt::BackgroundRole: return look.titleBackground;
+        default: break;
+        }
+    }
+    if (role != Qt::DisplayRole)
         return {};
     if (section < titles_.size() && !titles_[section].isEmpty())
         return titles_[section];

@@ -6,9 +6,21 @@
 #include "engines/table/Dataset.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QStringList>
+#include <QVariant>
 
 namespace folianto::table {
+
+// How one column looks: its cells' font and text colour, its title's font, text colour and
+// background (a QFont or a QColor each). Null parts keep the view's own.
+struct ColumnLook {
+    QVariant font;
+    QVariant color;
+    QVariant titleFont;
+    QVariant titleColor;
+    QVariant titleBackground;
+};
 
 class DatasetModel : public QAbstractTableModel, private DatasetListener {
     Q_OBJECT
@@ -18,10 +30,13 @@ public:
 
     // Column titles by field number; a field without one shows its name.
     void setHeaderTitles(const QStringList& titles);
+    // Column looks by field number, served through the font, foreground and background roles.
+    void setColumnLooks(const QList<ColumnLook>& looks);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
-    // DisplayRole: the value as text (dates dd.MM.yyyy, empty for null); EditRole: the value.
+    // DisplayRole: the value as text (dates dd.MM.yyyy, empty for null); EditRole: the value;
+    // FontRole and ForegroundRole: the column's look.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
@@ -42,6 +57,7 @@ private:
 
     Dataset& ds_;
     QStringList titles_;
+    QList<ColumnLook> looks_;
 };
 
 } // namespace folianto::table

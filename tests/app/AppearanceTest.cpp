@@ -4,10 +4,13 @@
 #include "FormBookFixture.h"
 #include "app/settings/LoadSettings.h"
 #include "app/settings/MemorySettingsStore.h"
+#include "catalogue/CatalogueRecord.h"
+#include "catalogue/GridLook.h"
 #include "reader/ReaderCommands.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <QTableView>
 
 namespace folianto::test {
 namespace {
@@ -78,6 +81,68 @@ TEST_F(Appearance, ReadingLookColumnsAndGeometryTakeEffectAndComeBackUnchanged)
         EXPECT_EQ(back.geometry, wanted.geometry) << "the window must not creep";
         EXPECT_EQ(back.gridColumns, wanted.gridColumns);
     }
+}
+
+int fieldNumber(const QString& name)
+{
+    return int(catalogue::catalogueField(name) - catalogue::catalogueFields().data());
+}
+
+// The stored columns' title colours and fonts reach the grid's titles and cells, the sort
+// marking still colours the sorted title, and every column look outlasts the window.
+TEST_F(Appearance, StoredColumnLooksAreDrawnAndTheSortMarkStillWins)
+{
+    catalogue = dir.file(QStringLiteral("c.bon"));
+    writeTitles(catalogue, {QStringLiteral("Книга"), QStringLiteral("Другая")});
+    ui.expectQuestion(app::TFormBook::closeQuestion(), util::Answer::Ok);
+    run();
+
+    settings::ProgramSettings wanted = stored();
+    wanted.confirmClose = false;
+    wanted.indexName = catalogue::field::BookName; // sorted ascending by the title
+    const settings::FontSetting titleFont{QStringLiteral("DejaVu Serif"), 12, 204, settings::WinColor(0x00008000u),
+                                          settings::StyleItalic};
+    const settings::FontSetting cellFont{QStringLiteral("DejaVu Sans Mono"), 10, 204,
+                                         settings::WinColor(0x00800080u), settings::StyleBold};
+    const settings::WinColor titleColor(0x0080FFFFu);
+    for (settings::GridColumn& c : wanted.gridColumns) {
+        if (c.field == catalogue::field::BookName || c.field == catalogue::field::Author) {
+            c.titleColor = titleColor;
+            c.titleFont = titleFont;
+        } else if (c.field == catalogue::field::Topic) {
+            c.font = cellFont;
+        }
+    }
+    settings::saveSettings(store, wanted);
+
+    run([&] {
+        auto* header = dynamic_cast<catalogue::GridHeader*>(form->grid()->horizontalHeader());
+        ASSERT_NE(header, nullptr);
+        QAbstractItemModel& model = *form->grid()->model();
+        const int book = fieldNumber(catalogue::field::BookName);
+        const int author = fieldNumber(catalogue::field::Author);
+        const int topic = fieldNumber(catalogue::field::Topic);
+
+        // Titles: the plain column shows its own colour and font ...
+        EXPECT_EQ(model.headerData(author, Qt::Horizontal, Qt::FontRole).value<QFont>(), titleFont.toQFont());
+        EXPECT_EQ(header->titleBackground(author), titleColor.toQColor());
+        EXPECT_EQ(header->titleTextColor(author), titleFont.color.toQColor());
+        // ... the sorted one keeps its font but is coloured by the sort.
+        EXPECT_EQ(model.headerData(book, Qt::Horizontal, Qt::FontRole).value<QFont>(), titleFont.toQFont());
+        EXPECT_EQ(header->titleBackground(book), header->palette().color(QPalette::ToolTipBase));
+        EXPECT_EQ(header->titleTextColor(book), catalogue::colour::Ascending);
+        // A column without a look of its own keeps the grid's.
+        EXPECT_FALSE(model.headerData(topic, Qt::Horizontal, Qt::FontRole).isValid());
+        EXPECT_NE(header->titleBackground(topic), titleColor.toQColor());
+
+        // Cells: every row of the column is in its font and colour; the others in the grid's.
+        for (int row = 0; row < model.rowCount(); ++row) {
+            EXPECT_EQ(model.index(row, topic).data(Qt::FontRole).value<QFont>(), cellFont.toQFont());
+            EXPECT_EQ(model.index(row, topic).data(Qt::ForegroundRole).value<QColor>(), cellFont.color.toQColor());
+            EXPECT_FALSE(model.index(row, author).data(Qt::FontRole).isValid());
+        }
+    });
+    EXPECT_EQ(stored().gridColumns, wanted.gridColumns);
 }
 
 } // namespace
