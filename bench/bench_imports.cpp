@@ -1,6 +1,7 @@
 // The imports that add rows in bulk: a folder of 10,000 files (1,000 in each of ten subfolders)
-// counted and imported with its write; a 100,000-row catalogue merged into another of 100,000
-// rows with its write; a 50,000-line description file read and imported with its write.
+// counted and imported with its write; the same for 10,000 FictionBooks whose descriptions fill
+// the rows; a 100,000-row catalogue merged into another of 100,000 rows with its write; a
+// 50,000-line description file read and imported with its write.
 
 #include "catalogue/CatalogueRecord.h"
 #include "exchange/CatalogueMerge.h"
@@ -91,6 +92,58 @@ void BM_FolderImport(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FolderImport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Ten subfolders of 1,000 FictionBooks each (a description and a page of text), made once.
+const QString& fb2Tree()
+{
+    static const QString root = [] {
+        const QString r = workDir().filePath(QStringLiteral("fb2"));
+        const QString text = QStringLiteral("<p>Мороз и солнце; день чудесный! Ещё ты дремлешь, друг прелестный.</p>")
+                                 .repeated(40);
+        for (int d = 0; d < 10; ++d) {
+            const QString folder = r + QStringLiteral("/Жанр %1").arg(d);
+            QDir().mkpath(folder);
+            for (int i = 0; i < 1000; ++i) {
+                const QString xml =
+                    QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                                   "<FictionBook xmlns=\"http://www.gribuser.ru/xml/fictionbook/2.0\">"
+                                   "<description><title-info><genre>prose_classic</genre>"
+                                   "<author><first-name>Имя</first-name><last-name>Фамилия %1</last-name></author>"
+                                   "<book-title>Книга %2</book-title><lang>ru</lang></title-info></description>"
+                                   "<body><section>%3</section></body></FictionBook>\n")
+                        .arg(d)
+                        .arg(i)
+                        .arg(text);
+                writeFile(folder + QStringLiteral("/%1.fb2").arg(i), xml.toUtf8());
+            }
+        }
+        return r;
+    }();
+    return root;
+}
+
+// The whole folder import of 10,000 FictionBooks, each row taking its book's description.
+void BM_FolderImportOf10000Fb2(benchmark::State& state)
+{
+    FileDefaults options;
+    options.scan = true;
+    const FolderImport import(options);
+    const QString& root = fb2Tree();
+    const QString out = workDir().filePath(QStringLiteral("fb2.bon"));
+    for (auto _ : state) {
+        table::Dataset ds;
+        freshTable(ds);
+        TableSink sink(ds);
+        if (import.count(root) != 10000)
+            state.SkipWithError("wrong count");
+        import.add(root, true, sink);
+        ds.saveToFile(out);
+        ds.last();
+        if (sink.posted() != 10000 || !ds.asString(catalogue::field::BookName).startsWith(QStringLiteral("Книга")))
+            state.SkipWithError("the descriptions were not taken");
+    }
+}
+BENCHMARK(BM_FolderImportOf10000Fb2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A catalogue file of `rows` rows with every field filled.
 QString catalogueFile(const QString& name, int rows)

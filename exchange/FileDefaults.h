@@ -17,6 +17,7 @@ struct FileDefaults {
     bool impFolder = true;   // `ChImpFolder`: no default topic → the file's folder
     bool impPath = false;    // `ChImpPath`: the folder path into the comment
     bool impDate = false;    // `ChImpDate`: the file's date into `_First`
+    bool fb2Description = true; // `ChFb2Desc`: an FB2 file's title, author and genre fill the row
     QString program;         // `FProg`
     bool arc = false;        // `ChArc`
 

@@ -90,6 +90,8 @@ FileDefaultsPage::FileDefaultsPage(QWidget* page) : QObject(page)
     chImpFolder_ = addOption(options, group, QStringLiteral("Если нет темы - папка"), "ChImpFolder");
     chImpPath_ = addOption(options, group, QStringLiteral("Путь к файлу - в примечание"), "ChImpPath");
     chImpDate_ = addOption(options, group, QStringLiteral("Дата файла - в дату открытия"), "ChImpDate");
+    chFb2Desc_ = addOption(options, group, QStringLiteral("Брать название, автора и жанр из описания FB2"),
+                           "ChFb2Desc");
     right->addWidget(group);
 
     auto* progRow = new QHBoxLayout;
@@ -127,6 +129,7 @@ void FileDefaultsPage::setValues(const FileDefaults& v)
     chImpFolder_->setChecked(v.impFolder);
     chImpPath_->setChecked(v.impPath);
     chImpDate_->setChecked(v.impDate);
+    chFb2Desc_->setChecked(v.fb2Description);
     edProg_->setText(v.program);
     chArc_->setChecked(v.arc);
     updateExtButtons();
@@ -144,6 +147,7 @@ FileDefaults FileDefaultsPage::values() const
     v.impFolder = chImpFolder_->isChecked();
     v.impPath = chImpPath_->isChecked();
     v.impDate = chImpDate_->isChecked();
+    v.fb2Description = chFb2Desc_->isChecked();
     v.program = edProg_->text();
     v.arc = chArc_->isChecked();
     return v;

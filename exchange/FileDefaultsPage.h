@@ -64,6 +64,7 @@ private:
     QCheckBox* chImpFolder_;
     QCheckBox* chImpPath_;
     QCheckBox* chImpDate_;
+    QCheckBox* chFb2Desc_;
     QLineEdit* edProg_;
     QPushButton* butProg_;
     QCheckBox* chArc_;

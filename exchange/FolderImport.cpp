@@ -1,6 +1,7 @@
 #include "exchange/FolderImport.h"
 
 #include "catalogue/CatalogueRecord.h"
+#include "engines/fb2/Fb2Description.h"
 #include "exchange/ImportSink.h"
 #include "util/Paths.h"
 
@@ -33,6 +34,24 @@ void listFolder(const QString& folder, Visit visit)
         if (!isDotName(info.fileName()))
             visit(info);
     }
+}
+
+// A FictionBook's own title, author and first genre over the file's name, extension and
+// folder; the defaults the user set stay. Values are cut to their fields' widths.
+void takeFb2Description(const QString& path, const FileDefaults& options, table::Dataset& ds)
+{
+    const auto description = fb2::readDescription(path);
+    if (!description)
+        return;
+    const auto put = [&ds](const QString& name, const QString& value) {
+        if (!value.isEmpty())
+            ds.setValue(name, value.left(ds.fieldDef(ds.fieldIndex(name)).size));
+    };
+    put(field::BookName, description->title);
+    if (options.author.isEmpty())
+        put(field::Author, description->author);
+    if (options.topic.isEmpty())
+        put(field::Topic, description->genre);
 }
 
 } // namespace
@@ -128,6 +147,8 @@ int FolderImport::ImportFile(const QFileInfo& file, bool fullPath, ImportSink* s
         ds.setValue(field::Comment, util::folderOfPath(path, Trailing::Keep));
     if (options_.impDate)
         ds.setValue(field::First, file.lastModified().date());
+    if (options_.fb2Description)
+        takeFb2Description(path, options_, ds);
     ds.setValue(field::FileName, fullPath ? path : file.fileName());
     // The size field holds 32 bits; a larger file keeps it empty rather than a wrong number.
     if (file.size() <= std::numeric_limits<qint32>::max())

@@ -13,6 +13,7 @@ FileWorkOptions fileWorkIn(const settings::ProgramSettings& s)
     o.impFolder = s.impFolder;
     o.impPath = s.impPath;
     o.impDate = s.impDate;
+    o.fb2Description = s.fb2Description;
     o.program = s.externalProgram;
     o.arc = s.arc;
     return o;
@@ -28,6 +29,7 @@ void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s)
     s.impFolder = o.impFolder;
     s.impPath = o.impPath;
     s.impDate = o.impDate;
+    s.fb2Description = o.fb2Description;
     s.externalProgram = o.program;
     s.arc = o.arc;
 }

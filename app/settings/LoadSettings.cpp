@@ -150,6 +150,9 @@ ProgramSettings loadSettings(SettingsStore& store, const ProgramSettings& design
 
     s.defaultAuthor = stringOrDefault(store, QStringLiteral("FDef_Author"), {});
     s.defaultTopic = stringOrDefault(store, QStringLiteral("FDef_Topic"), {});
+    // Kept apart from the `Conf` block, whose layout older stores share; absent means on.
+    const QString fb2Desc = QStringLiteral("ChFb2Desc");
+    s.fb2Description = !store.valueExists(fb2Desc) || store.readInteger(fb2Desc) != 0;
 
     takeLegacyValues(store, s);
     s.propertiesOffered = store.valueExists(QStringLiteral("Properties"));
@@ -186,6 +189,7 @@ void saveSettings(SettingsStore& store, const ProgramSettings& s)
         store.writeString(f.value, (s.*f.font).name);
     store.writeString(QStringLiteral("FDef_Author"), s.defaultAuthor);
     store.writeString(QStringLiteral("FDef_Topic"), s.defaultTopic);
+    store.writeInteger(QStringLiteral("ChFb2Desc"), s.fb2Description ? 1 : 0);
     const QByteArray grid = encodeGrid(s.gridColumns);
     if (!grid.isEmpty())
         store.writeBinary(QStringLiteral("Grid"), grid);

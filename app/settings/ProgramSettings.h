@@ -85,6 +85,7 @@ struct ProgramSettings {
     bool impFolder = true;        // ChImpFolder
     bool impPath = false;         // ChImpPath
     bool impDate = false;         // ChImpDate
+    bool fb2Description = true;   // ChFb2Desc
     bool arc = false;             // ChArc
 
     // "Показать с&войства" is offered only when the store holds `Properties` (never written).

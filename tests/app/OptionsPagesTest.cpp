@@ -92,7 +92,7 @@ TEST(WorkOptions, TheFilePageTakesItsSettingsAndGivesThemAllBack)
     EXPECT_TRUE(in.impDate);
 
     const app::FileWorkOptions changed{{QStringLiteral("rtf")}, true, QStringLiteral("Блок"), QStringLiteral("Поэзия"),
-                                       true, false, true, false, QStringLiteral("/opt/viewer"), true};
+                                       true, false, true, false, false, QStringLiteral("/opt/viewer"), true};
     settings::ProgramSettings out = s;
     app::fileWorkOut(changed, out);
     EXPECT_EQ(app::fileWorkIn(out), changed);

@@ -92,8 +92,8 @@ TEST_F(FileDefaultsPageTest, RemovingSelectsTheEntryBefore)
 
 TEST_F(FileDefaultsPageTest, SettingsGoInAndComeBack)
 {
-    EXPECT_EQ(page.values(), FileDefaults{}); // ChImpFolder on, the rest off
-    const FileDefaults values{{"txt", "fb2"}, true, "Автор", "Тема", true, false, true, true, "/usr/bin/less", true};
+    EXPECT_EQ(page.values(), FileDefaults{}); // ChImpFolder and ChFb2Desc on, the rest off
+    const FileDefaults values{{"txt", "fb2"}, true, "Автор", "Тема", true, false, true, true, false, "/usr/bin/less", true};
     page.setValues(values);
     EXPECT_TRUE(buttonsEnabled());
     EXPECT_EQ(page.values(), values);

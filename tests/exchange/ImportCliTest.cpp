@@ -1,6 +1,7 @@
 // The import commands of folianto-cat, run as a process on files made in the test.
 
 #include "ImportFixture.h"
+#include "fb2/Fb2Fixture.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -96,6 +97,21 @@ TEST_F(ImportCli, ImportFolderWithOptions)
     EXPECT_EQ(runTool({QStringLiteral("import-folder"), cat, dir.file(QStringLiteral("none"))}).exitCode, 1);
     EXPECT_EQ(runTool({QStringLiteral("import-folder"), cat, root, QStringLiteral("--bogus")}).exitCode, 2);
     EXPECT_EQ(column(field::BookName).size(), 4);
+}
+
+TEST_F(ImportCli, ImportFolderTakesFb2DescriptionUnlessTurnedOff)
+{
+    const QString shelf = dir.file(QStringLiteral("fb2"));
+    makeFile(shelf + QStringLiteral("/book.fb2"), encodedAs(fb2Xml(QStringLiteral("<section><p>Текст</p></section>"),
+                                                                   QStringLiteral("windows-1251")),
+                                                            "windows-1251"));
+    ToolRun r = runTool({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--topic"), QStringLiteral("Тема")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = runTool({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--no-fb2-description")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(column(field::BookName), (QStringList{QStringLiteral("Анна Каренина"), QStringLiteral("book.fb2")}));
+    EXPECT_EQ(column(field::Author), (QStringList{QStringLiteral("Толстой Лев"), QString()}));
+    EXPECT_EQ(column(field::Topic), (QStringList{QStringLiteral("Тема"), QStringLiteral("fb2")}));
 }
 
 TEST_F(ImportCli, ImportBonAndBbs)

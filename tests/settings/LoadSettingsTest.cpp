@@ -43,6 +43,7 @@ TEST_F(SettingsTest, FirstStartWritesTheStringDefaultsOnly)
     EXPECT_EQ(encodeConf(s).toHex(), encodeConf(design).toHex());
     EXPECT_EQ(s.gridColumns, design.gridColumns);
     EXPECT_FALSE(s.propertiesOffered);
+    EXPECT_TRUE(s.fb2Description);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
 }
 
@@ -276,6 +277,7 @@ TEST_F(SettingsTest, SavedSettingsComeBackAtTheNextLoad)
     s.partSize = 250000;
     s.exportDelimiter = '|';
     s.arc = true;
+    s.fb2Description = false;
     s.gridColumns.removeFirst();
     s.extMask = {"*.fb2"};
     s.sortFields = {"_Topic", "_BookName"};
@@ -294,6 +296,7 @@ TEST_F(SettingsTest, SavedSettingsComeBackAtTheNextLoad)
         EXPECT_EQ(t.*field, s.*field);
     EXPECT_EQ(t.gridColumns, s.gridColumns);
     EXPECT_EQ(t.extMask, s.extMask);
+    EXPECT_FALSE(t.fb2Description);
     EXPECT_EQ(t.sortFields, s.sortFields);
     EXPECT_TRUE(t.filterConditions.isEmpty());
 }

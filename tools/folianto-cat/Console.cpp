@@ -25,7 +25,7 @@ QString usageText()
         "       folianto-cat import-dbf CATALOGUE TABLE [--map Книга=FIELD,Автор=FIELD,...] [--dos] [--ext EXT]\n"
         "       folianto-cat import-folder CATALOGUE DIR... [--names-only] [--subfolders] [--ext txt,rtf,...]\n"
         "                    [--author A] [--topic T] [--author-from-ext] [--no-topic-from-folder]\n"
-        "                    [--path-to-comment] [--date-to-first]\n"
+        "                    [--path-to-comment] [--date-to-first] [--no-fb2-description]\n"
         "       folianto-cat import-bon CATALOGUE OTHER.bon\n"
         "       folianto-cat import-bbs CATALOGUE FILE --sep1 S [--sep2 S] [--sep3 S] [--targets T1,T2,T3,T4]\n"
         "                    [--link full|name|field] [--skip S] [--skip2 S] [--merge S]\n"

@@ -17,7 +17,7 @@ int runImportFolder(const QStringList& args)
     const QString cmd = QStringLiteral("import-folder");
     const auto parsed = parseArgs(cmd, args,
                                   {"names-only", "subfolders", "author-from-ext", "no-topic-from-folder",
-                                   "path-to-comment", "date-to-first"},
+                                   "path-to-comment", "date-to-first", "no-fb2-description"},
                                   {"ext", "author", "topic"});
     if (!parsed)
         return 2;
@@ -45,6 +45,7 @@ int runImportFolder(const QStringList& args)
     options.impFolder = !parsed->has(QStringLiteral("no-topic-from-folder"));
     options.impPath = parsed->has(QStringLiteral("path-to-comment"));
     options.impDate = parsed->has(QStringLiteral("date-to-first"));
+    options.fb2Description = !parsed->has(QStringLiteral("no-fb2-description"));
 
     folianto::table::Dataset ds;
     if (!openCatalogueForCommand(ds, file))
