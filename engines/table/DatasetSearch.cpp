@@ -74,15 +74,11 @@ void Dataset::setFilterText(const QString& text)
             d->filterOn = false;
             d->filter.reset();
             d->applyFilterPredicate();
-            d->rebuildView(true);
-            d->moved();
-            d->fireDataChanged();
+            d->reshowView();
             throw;
         }
         d->applyFilterPredicate();
-        d->rebuildView(true);
-        d->moved();
-        d->fireDataChanged();
+        d->reshowView();
     }
 }
 
@@ -107,9 +103,7 @@ void Dataset::setFiltered(bool on)
     if (d->st != DatasetState::Browse)
         post();
     d->applyFilterPredicate();
-    d->rebuildView(true);
-    d->moved();
-    d->fireDataChanged();
+    d->reshowView();
 }
 
 bool Dataset::filtered() const { return d->filterOn; }
@@ -148,9 +142,7 @@ void Dataset::addIndex(const QString& name, const QString& fields, bool descendi
             existing = def;
             if (d->indexName == name && d->active) {
                 d->applyOrder();
-                d->rebuildView(true);
-                d->moved();
-                d->fireDataChanged();
+                d->reshowView();
             }
             return;
         }
@@ -185,9 +177,7 @@ void Dataset::setIndexName(const QString& name)
     if (!d->active)
         return;
     d->applyOrder();
-    d->rebuildView(true);
-    d->moved();
-    d->fireDataChanged();
+    d->reshowView();
 }
 
 QString Dataset::indexName() const { return d->indexName; }
