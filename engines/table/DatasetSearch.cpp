@@ -286,13 +286,6 @@ CellView cellOf(const RowFormat& format, const FieldDefs& defs, const Row* row, 
 
 } // namespace
 
-CellView Dataset::cellAt(int viewRow, int field) const
-{
-    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size())
-        return {};
-    return cellOf(d->store->format(), d->defs, d->view.at(viewRow), field);
-}
-
 void Dataset::cellsAt(int viewRow, std::vector<CellView>& cells) const
 {
     cells.assign(size_t(d->defs.size()), CellView());
