@@ -156,7 +156,8 @@ void DbfWriter::post()
     file_ += '\x1A';
     ++count_;
     appending_ = false;
-    stampHeader(file_, std::uint32_t(count_), when_);
+    // The date and time were stamped once; only the record count moves.
+    writeLe32(file_.data() + 4, std::uint32_t(count_));
 }
 
 QByteArray DbfWriter::bytes() const
