@@ -112,8 +112,9 @@ void DbfWriter::setText(int field, QStringView text)
     const DbfField& f = fields_[field];
     if (f.type == 'N' || f.type == 'F') {
         bool ok = false;
-        const double v = text.trimmed().isEmpty() ? 0.0 : text.trimmed().toDouble(&ok);
-        if (!ok && !text.trimmed().isEmpty())
+        const QStringView t = text.trimmed();
+        const double v = t.isEmpty() ? 0.0 : t.toDouble(&ok);
+        if (!ok && !t.isEmpty())
             throw DbfError(QStringLiteral("'%1' is not a valid number").arg(text));
         setNumber(field, v);
         return;
