@@ -59,7 +59,7 @@ DbfFields DbfWriter::parseFieldList(const QStringList& fieldList)
 DbfWriter::DbfWriter(const QStringList& fieldList, const QDateTime& when)
     : fields_(parseFieldList(fieldList)), when_(when)
 {
-    headerLength_ = DbfHeader::kSize * int(fields_.size()) + DbfHeader::kSize + 1;
+    headerLength_ = DbfHeader::kDescriptorSize * int(fields_.size()) + DbfHeader::kSize + 1;
     recordLength_ = fields_.last().offset + fields_.last().width;
     if (headerLength_ > 65535)
         throw DbfError(invalidFieldListText());
