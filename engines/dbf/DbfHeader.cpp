@@ -3,6 +3,7 @@
 #include "engines/codepage/CodePages.h"
 #include "engines/dbf/DbfError.h"
 
+#include <QtEndian>
 #include <cstring>
 
 namespace folianto::dbf {
@@ -12,37 +13,11 @@ bool DbfField::offered() const
     return QByteArrayView("CNFDLMITBG").contains(type);
 }
 
-std::uint16_t readLe16(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint16_t(u[0] | (u[1] << 8));
-}
-
-std::uint32_t readLe32(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint32_t(u[0]) | (std::uint32_t(u[1]) << 8) | (std::uint32_t(u[2]) << 16)
-        | (std::uint32_t(u[3]) << 24);
-}
-
-std::uint32_t readBe32(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return (std::uint32_t(u[0]) << 24) | (std::uint32_t(u[1]) << 16) | (std::uint32_t(u[2]) << 8)
-        | std::uint32_t(u[3]);
-}
-
-void writeLe16(char* p, std::uint16_t v)
-{
-    p[0] = char(v & 0xFF);
-    p[1] = char(v >> 8);
-}
-
-void writeLe32(char* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = char((v >> (8 * i)) & 0xFF);
-}
+std::uint16_t readLe16(const char* p) { return qFromLittleEndian<std::uint16_t>(p); }
+std::uint32_t readLe32(const char* p) { return qFromLittleEndian<std::uint32_t>(p); }
+std::uint32_t readBe32(const char* p) { return qFromBigEndian<std::uint32_t>(p); }
+void writeLe16(char* p, std::uint16_t v) { qToLittleEndian(v, p); }
+void writeLe32(char* p, std::uint32_t v) { qToLittleEndian(v, p); }
 
 MemoKind DbfHeader::memoKind() const
 {

@@ -4,19 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtEndian>
 #include <algorithm>
 
 namespace folianto::dbf {
-
-namespace {
-
-std::uint16_t readBe16(const char* p)
-{
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return std::uint16_t((u[0] << 8) | u[1]);
-}
-
-} // namespace
 
 QString DbfMemo::memoPathFor(const QString& tablePath, MemoKind kind)
 {
@@ -44,7 +35,7 @@ DbfMemo::DbfMemo(const QString& tablePath, MemoKind kind) : kind_(kind)
     const QByteArray header = file_.read(32);
     if (header.size() < 32)
         throw DbfError(QStringLiteral("memo file header cut short"));
-    blockSize_ = kind == MemoKind::Fpt ? readBe16(header.constData() + 6) : readLe32(header.constData() + 20);
+    blockSize_ = kind == MemoKind::Fpt ? qFromBigEndian<std::uint16_t>(header.constData() + 6) : readLe32(header.constData() + 20);
     if (blockSize_ <= 0)
         throw DbfError(QStringLiteral("memo file block size is 0"));
 }

@@ -41,9 +41,8 @@ void DbfReader::open(const QString& path)
             || header_.headerLength > file_.size())
             throw DbfError(QStringLiteral("damaged table header"));
         const int count = std::min(header_.fieldCountFromLength(), int(DbfHeader::kMaxFields));
-        if (!file_.seek(0))
-            throw DbfError(QStringLiteral("cannot read %1").arg(path));
-        const QByteArray descriptors = file_.read(DbfHeader::kSize + qint64(count) * DbfHeader::kDescriptorSize);
+        // The descriptors follow the header already read.
+        const QByteArray descriptors = head + file_.read(qint64(count) * DbfHeader::kDescriptorSize);
         fields_ = parseDescriptors(descriptors, count, header_.recordLength);
         if (header_.memoKind() != MemoKind::None)
             memo_ = std::make_unique<DbfMemo>(path, header_.memoKind());

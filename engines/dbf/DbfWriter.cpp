@@ -59,7 +59,7 @@ DbfFields DbfWriter::parseFieldList(const QStringList& fieldList)
 DbfWriter::DbfWriter(const QStringList& fieldList, const QDateTime& when)
     : fields_(parseFieldList(fieldList)), when_(when)
 {
-    headerLength_ = DbfHeader::kSize * int(fields_.size()) + DbfHeader::kSize + 1;
+    headerLength_ = DbfHeader::kDescriptorSize * int(fields_.size()) + DbfHeader::kSize + 1;
     recordLength_ = fields_.last().offset + fields_.last().width;
     if (headerLength_ > 65535)
         throw DbfError(invalidFieldListText());
@@ -112,8 +112,9 @@ void DbfWriter::setText(int field, QStringView text)
     const DbfField& f = fields_[field];
     if (f.type == 'N' || f.type == 'F') {
         bool ok = false;
-        const double v = text.trimmed().isEmpty() ? 0.0 : text.trimmed().toDouble(&ok);
-        if (!ok && !text.trimmed().isEmpty())
+        const QStringView t = text.trimmed();
+        const double v = t.isEmpty() ? 0.0 : t.toDouble(&ok);
+        if (!ok && !t.isEmpty())
             throw DbfError(QStringLiteral("'%1' is not a valid number").arg(text));
         setNumber(field, v);
         return;
@@ -156,7 +157,8 @@ void DbfWriter::post()
     file_ += '\x1A';
     ++count_;
     appending_ = false;
-    stampHeader(file_, std::uint32_t(count_), when_);
+    // The date and time were stamped once; only the record count moves.
+    writeLe32(file_.data() + 4, std::uint32_t(count_));
 }
 
 QByteArray DbfWriter::bytes() const

@@ -169,10 +169,9 @@ public:
     // --- the view by position, for data-aware controls (does not move the cursor) -------
     QVariant valueAt(int viewRow, int field) const;  // calculated fields computed for that row
     Bookmark bookmarkAt(int viewRow) const;
-    // The same as valueAt for a stored field, without a QVariant or a copy of the text;
-    // calculated fields and positions outside the view read as null.
-    CellView cellAt(int viewRow, int field) const;
-    // Every field of one row of the view at once (cells gets one entry per field).
+    // Every field of one row of the view at once, as valueAt reads a stored field but without
+    // a QVariant or a copy of the text (cells gets one entry per field); calculated fields and
+    // positions outside the view read as null.
     void cellsAt(int viewRow, std::vector<CellView>& cells) const;
     void addListener(DatasetListener* listener);
     void removeListener(DatasetListener* listener);

@@ -247,6 +247,14 @@ struct Dataset::Impl : RowObserver {
         eofFlag = bofFlag = (cur == nullptr);
         tell([](DatasetListener* l) { l->viewReset(); });
     }
+    // After the filter or the order changed: the view rebuilt around the current row, and
+    // everyone told.
+    void reshowView()
+    {
+        rebuildView(true);
+        moved();
+        fireDataChanged();
+    }
 
     void moved(bool scrollEvent = true)
     {

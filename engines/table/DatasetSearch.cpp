@@ -74,15 +74,11 @@ void Dataset::setFilterText(const QString& text)
             d->filterOn = false;
             d->filter.reset();
             d->applyFilterPredicate();
-            d->rebuildView(true);
-            d->moved();
-            d->fireDataChanged();
+            d->reshowView();
             throw;
         }
         d->applyFilterPredicate();
-        d->rebuildView(true);
-        d->moved();
-        d->fireDataChanged();
+        d->reshowView();
     }
 }
 
@@ -107,9 +103,7 @@ void Dataset::setFiltered(bool on)
     if (d->st != DatasetState::Browse)
         post();
     d->applyFilterPredicate();
-    d->rebuildView(true);
-    d->moved();
-    d->fireDataChanged();
+    d->reshowView();
 }
 
 bool Dataset::filtered() const { return d->filterOn; }
@@ -148,9 +142,7 @@ void Dataset::addIndex(const QString& name, const QString& fields, bool descendi
             existing = def;
             if (d->indexName == name && d->active) {
                 d->applyOrder();
-                d->rebuildView(true);
-                d->moved();
-                d->fireDataChanged();
+                d->reshowView();
             }
             return;
         }
@@ -185,9 +177,7 @@ void Dataset::setIndexName(const QString& name)
     if (!d->active)
         return;
     d->applyOrder();
-    d->rebuildView(true);
-    d->moved();
-    d->fireDataChanged();
+    d->reshowView();
 }
 
 QString Dataset::indexName() const { return d->indexName; }
@@ -295,13 +285,6 @@ CellView cellOf(const RowFormat& format, const FieldDefs& defs, const Row* row, 
 }
 
 } // namespace
-
-CellView Dataset::cellAt(int viewRow, int field) const
-{
-    if (!d->active || viewRow < 0 || viewRow >= d->view.size() || field < 0 || field >= d->defs.size())
-        return {};
-    return cellOf(d->store->format(), d->defs, d->view.at(viewRow), field);
-}
 
 void Dataset::cellsAt(int viewRow, std::vector<CellView>& cells) const
 {

@@ -19,7 +19,6 @@ struct Row {
     qint64 id = 0;  // identity for bookmarks; never reused within a store
     qint64 seq = 0; // storage order: increasing, with gaps so an insertion rarely renumbers
     char* data = nullptr;
-    bool pooledRow = false;  // the Row itself lives in the store's pool
     bool pooledData = false; // data lives in the store's pool
 };
 

@@ -57,10 +57,9 @@ Row* RowStore::find(qint64 id) const
 
 void RowStore::release(Row* row)
 {
+    // The Row itself always lives in the pool; only data replaced by an update is its own.
     if (!row->pooledData)
         delete[] row->data;
-    if (!row->pooledRow)
-        delete row;
 }
 
 void RowStore::deleteAll()
@@ -162,7 +161,7 @@ Row* RowStore::newPooledRow(size_t dataBytes)
     }
     Row& row = rowPool_.emplace_back();
     row.data = dataNext_;
-    row.pooledRow = row.pooledData = true;
+    row.pooledData = true;
     dataNext_ += n;
     return &row;
 }

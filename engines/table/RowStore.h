@@ -1,8 +1,8 @@
 #pragma once
 // The rows of one open table, shared by its main cursor and its clones. Rows live at stable
 // addresses; every cursor watching the store hears of each added, changed or removed row.
-// Rows read from a file are carved out of large blocks; rows posted later are allocated one
-// by one.
+// Rows are carved out of large pooled blocks; the values of an updated row get a block of
+// their own.
 
 #include "engines/table/FieldDef.h"
 #include "engines/table/RowData.h"

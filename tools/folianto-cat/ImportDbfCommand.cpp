@@ -1,12 +1,10 @@
+#include "CatalogueFile.h"
 #include "Commands.h"
 #include "Console.h"
-#include "catalogue/CatalogueRecord.h"
 #include "engines/dbf/DbfError.h"
 #include "engines/dbf/DbfReader.h"
 #include "engines/table/Dataset.h"
 #include "exchange/DbfImport.h"
-
-#include <QFileInfo>
 
 using folianto::table::Dataset;
 using folianto::table::TableError;
@@ -68,15 +66,9 @@ int runImportDbf(const QStringList& args)
         return 1;
     }
     Dataset ds;
-    ds.setFieldDefs(folianto::catalogue::catalogueFieldDefs());
     exchange::DbfImportResult result;
     try {
-        if (QFileInfo::exists(opt.catalogue)) {
-            ds.setFileName(opt.catalogue);
-            ds.open();
-        } else {
-            ds.createEmpty();
-        }
+        openOrCreateCatalogue(ds, opt.catalogue);
         result = exchange::importDbfRecords(ds, table, *mapping);
         ds.saveToFile(opt.catalogue);
     } catch (const TableError& e) {

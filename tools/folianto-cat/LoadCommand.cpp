@@ -3,10 +3,8 @@
 #include "Console.h"
 #include "InputLines.h"
 #include "TabText.h"
-#include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 using folianto::table::Dataset;

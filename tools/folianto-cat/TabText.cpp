@@ -1,21 +1,5 @@
 #include "TabText.h"
 
-QString escapeField(const QString& value)
-{
-    QString out;
-    out.reserve(value.size());
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'\t': out += QLatin1String("\\t"); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        case u'\\': out += QLatin1String("\\\\"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 bool splitLineInPlace(QString& line, std::vector<QStringView>& values)
 {
     values.clear();

@@ -1,12 +1,11 @@
 #pragma once
-// The tab-separated row form shared by dump and load: fields separated by tabs; inside a
-// value a tab, line feed, carriage return and backslash are written \t, \n, \r and \\.
+// The tab-separated row form load reads (dump writes it through OutBuffer::escaped): fields
+// separated by tabs; inside a value a tab, line feed, carriage return and backslash are
+// written \t, \n, \r and \\.
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
-QString escapeField(const QString& value);
 // The values of one line, its escapes undone in place: the views point into `line`. False
 // when the line holds an unknown or unfinished escape.
 bool splitLineInPlace(QString& line, std::vector<QStringView>& values);
