@@ -6,6 +6,7 @@
 #include "engines/table/DatasetModel.h"
 #include "util/Clock.h"
 #include "util/Interaction.h"
+#include "util/NamedWidget.h"
 #include "util/TFormTopic.h"
 
 #include <QButtonGroup>
@@ -30,18 +31,10 @@ namespace {
 
 QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& hint = {})
 {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = util::named(new QPushButton(text, parent), name);
     b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
-}
-
-QListWidget* makeList(QWidget* parent, const char* name)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    return list;
 }
 
 // Removes the selected entry and selects the one before it (the first when it was first).
@@ -108,7 +101,7 @@ void TablePage::build(QWidget* page)
     auto* layout = new QGridLayout(page);
     layout->setContentsMargins(4, 4, 4, 2);
     layout->setSpacing(4);
-    lbFld_ = makeList(page, "LbFld");
+    lbFld_ = util::named(new QListWidget(page), "LbFld");
     lbFld_->setFixedWidth(120);
     lbFld_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(lbFld_, 0, 0, 2, 1);
@@ -141,7 +134,7 @@ void TablePage::build(QWidget* page)
     butDelSort_ = makeButton(sort, QStringLiteral("<-"), "ButDelSort", QStringLiteral("Удалить поле"));
     butAddSort_->setMaximumWidth(32);
     butDelSort_->setMaximumWidth(32);
-    lbSort_ = makeList(sort, "LbSort");
+    lbSort_ = util::named(new QListWidget(sort), "LbSort");
     sortLayout->addWidget(butAddSort_, 0, 0);
     sortLayout->addWidget(butDelSort_, 1, 0);
     sortLayout->setRowStretch(2, 1);
@@ -175,7 +168,7 @@ void TablePage::build(QWidget* page)
     andOrLayout->addWidget(ch1_);
     andOrLayout->addWidget(ch2_);
     andOrLayout->addStretch();
-    lbFilt_ = makeList(filter, "LbFilt");
+    lbFilt_ = util::named(new QListWidget(filter), "LbFilt");
     butDelFilt_ = makeButton(filter, QStringLiteral("Удалить"), "ButDelFilt", QStringLiteral("Удалить условие"));
     butTestFilt_ = makeButton(filter, QStringLiteral("Тест"), "ButTestFilt");
     filterLayout->addWidget(cbEq_, 0, 0);
