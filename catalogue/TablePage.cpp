@@ -3,6 +3,7 @@
 #include "catalogue/TablePage.h"
 
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/FilterForms.h"
 #include "engines/table/DatasetModel.h"
 #include "util/Clock.h"
 #include "util/Interaction.h"
@@ -253,7 +254,7 @@ void TablePage::LbFldClick()
     if (type == table::FieldType::Date) {
         edVal_->setToolTip({});
         edVal_->setText(util::clock().today().toString(QStringLiteral("dd.MM.yyyy")));
-    } else if (type == table::FieldType::Int16 || type == table::FieldType::Int32) {
+    } else if (isNumberField(type)) {
         edVal_->setToolTip({});
         edVal_->setText(QStringLiteral("0"));
     } else {
@@ -320,9 +321,9 @@ void TablePage::ButDelSortClick()
 
 bool TablePage::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* dialog = qobject_cast<util::TFormTopic*>(page_->window());
-    if (watched == edVal_ && dialog && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        dialog->BitBtnOk()->setDefault(event->type() == QEvent::FocusOut); // Enter adds, not closes
+    if (watched == edVal_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        if (auto* dialog = qobject_cast<util::TFormTopic*>(page_->window()))
+            dialog->BitBtnOk()->setDefault(event->type() == QEvent::FocusOut); // Enter adds, not closes
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -331,11 +332,9 @@ bool TablePage::eventFilter(QObject* watched, QEvent* event)
             ButAddFiltClick();
             return true;
         }
-        const table::FieldType type = selectedType();
-        const bool number = type == table::FieldType::Int16 || type == table::FieldType::Int32;
         const QString text = key->text();
         // A number field takes digits and control keys only (no minus sign).
-        return number && !text.isEmpty() && text[0].isPrint() && !text[0].isDigit();
+        return isNumberField(selectedType()) && !text.isEmpty() && text[0].isPrint() && !text[0].isDigit();
     }
     if (key->key() == Qt::Key_Delete) {
         if (watched == lbSort_ && lbSort_->count() > 0)
