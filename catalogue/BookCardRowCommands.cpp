@@ -37,10 +37,9 @@ void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host)
 
 void DuplicateCurrentRow(Catalogue& catalogue, CatalogueCommandsHost& host)
 {
-    table::Dataset& ds = catalogue.Ds();
-    catalogue.finishPendingEdit();
-    if (!catalogue.isOpen() || !ds.hasCurrentRow())
+    if (!catalogue.finishEditOnRow())
         return;
+    table::Dataset& ds = catalogue.Ds();
     auto source = ds.clone();
     ds.disableControls();
     try {

@@ -25,11 +25,9 @@ int daysInMonth(int year, int month)
 
 int monthOffset(int year, int month)
 {
-    // The weekday of the 1st counted from Sunday (1) to Saturday (7), made a column from
-    // Monday; a month that begins on a Sunday starts in the last column.
-    const int weekday = QDate(year, month, 1).dayOfWeek() % 7 + 1;
-    const int a = (weekday - 1 + 7) % 7;
-    return a == 0 ? -5 : 2 - a;
+    // The 1st sits in the column of its weekday (Monday 0 ... Sunday 6) and has day 1 there.
+    const int column = QDate(year, month, 1).dayOfWeek() - 1;
+    return 1 - column;
 }
 
 int dayAt(int column, int row, int offset, int daysThisMonth)

@@ -345,6 +345,12 @@ bool Catalogue::pendingInsertUntouched() const
     return isOpen() && ds_.state() == table::DatasetState::Insert && storedValues(ds_) == newRowValues_;
 }
 
+bool Catalogue::finishEditOnRow()
+{
+    finishPendingEdit();
+    return isOpen() && ds_.hasCurrentRow();
+}
+
 void Catalogue::finishPendingEdit()
 {
     if (!isOpen() || !ds_.isEditing())

@@ -55,6 +55,8 @@ public:
     // Posts a pending edit of the current row; cancels it when the post fails, and cancels a
     // new row that still holds only what it was created with (nobody filled it in).
     void finishPendingEdit();
+    // finishPendingEdit, then whether a catalogue is open with a current row to act on.
+    bool finishEditOnRow();
     // A new row is pending whose stored values are still those it was created with.
     bool pendingInsertUntouched() const;
     // Begins and cancels an edit of the current row so that its `_TestFile` is computed afresh

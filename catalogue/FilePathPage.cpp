@@ -1,5 +1,7 @@
 #include "catalogue/FilePathPage.h"
 
+#include "util/NamedWidget.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,13 +14,6 @@
 namespace folianto::catalogue {
 
 namespace {
-QLineEdit* edit(QWidget* parent, const char* name)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    return e;
-}
-
 const QString kReplaceWith = QStringLiteral("чем заменить (или удалить, если нечем):");
 } // namespace
 
@@ -43,7 +38,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
 
     auto* srcFolder = new QHBoxLayout;
     srcFolder->addWidget(new QLabel(QStringLiteral("Путь к файлу в текущей строке:"), page));
-    edPathSrc_ = edit(page, "EdPathSrc");
+    edPathSrc_ = util::named(new QLineEdit(page), "EdPathSrc");
     srcFolder->addWidget(edPathSrc_, 1);
     layout->addLayout(srcFolder);
 
@@ -55,7 +50,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     left->addWidget(new QLabel(QStringLiteral("Вырежьте сюда левую часть пути, которую нужно заменить или удалить"),
                                panLeft_));
     auto* srcRow = new QHBoxLayout;
-    edLeftSrc_ = edit(panLeft_, "EdLeftSrc");
+    edLeftSrc_ = util::named(new QLineEdit(panLeft_), "EdLeftSrc");
     butCutLeft_ = new QPushButton(QStringLiteral("<----"), panLeft_);
     butCutLeft_->setObjectName(QStringLiteral("ButCutLeft"));
     butCutLeft_->setAutoDefault(false);
@@ -65,7 +60,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     srcRow->addWidget(butCutLeft_);
     left->addLayout(srcRow);
     left->addWidget(new QLabel(kReplaceWith, panLeft_));
-    edLeftDst_ = edit(panLeft_, "EdLeftDst");
+    edLeftDst_ = util::named(new QLineEdit(panLeft_), "EdLeftDst");
     left->addWidget(edLeftDst_);
     auto* chRow = new QHBoxLayout;
     chLeft_ = new QCheckBox(QStringLiteral("Подставить слева в любом случае"), panLeft_);
@@ -81,7 +76,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     auto* dst = new QVBoxLayout(panDst_);
     dst->setContentsMargins(0, 0, 0, 0);
     dst->addWidget(new QLabel(kReplaceWith, panDst_));
-    edPathDst_ = edit(panDst_, "EdPathDst");
+    edPathDst_ = util::named(new QLineEdit(panDst_), "EdPathDst");
     dst->addWidget(edPathDst_);
     layout->addWidget(panDst_);
     layout->addStretch();

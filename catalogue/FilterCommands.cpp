@@ -77,10 +77,9 @@ QString FilterCommands::selectedField() const
 void FilterCommands::mpFindClick()
 {
     util::runCommand([this] {
-        catalogue_.finishPendingEdit();
-        table::Dataset& ds = catalogue_.Ds();
-        if (!catalogue_.isOpen() || !ds.hasCurrentRow())
+        if (!catalogue_.finishEditOnRow())
             return;
+        table::Dataset& ds = catalogue_.Ds();
         const QString name = selectedField();
         const table::FieldDef& def = ds.fieldDef(ds.fieldIndex(name));
         const std::optional<QString> pattern =

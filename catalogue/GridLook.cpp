@@ -1,6 +1,7 @@
 #include "catalogue/GridLook.h"
 
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/RememberedSort.h"
 #include "engines/table/Dataset.h"
 
 #include <QStyleOptionHeader>
@@ -25,9 +26,25 @@ QString fieldNameAt(int number)
     return number >= 0 && number < fields.size() ? fields[number].def.name : QString();
 }
 
-QVariant rowValue(const QModelIndex& index, const QString& field)
+// The grid's columns are the catalogue's fields in order; the ones a cell's look depends on are
+// found once rather than on every paint.
+struct MarkedColumns {
+    int bookName = fieldNumber(field::BookName);
+    int cur = fieldNumber(field::Cur);
+    int percent = fieldNumber(field::Percent);
+    int size = fieldNumber(field::Size);
+    int testFile = fieldNumber(field::TestFile);
+};
+
+const MarkedColumns& markedColumns()
 {
-    return index.sibling(index.row(), fieldNumber(field)).data(Qt::EditRole);
+    static const MarkedColumns columns;
+    return columns;
+}
+
+QVariant rowValue(const QModelIndex& index, int column)
+{
+    return index.sibling(index.row(), column).data(Qt::EditRole);
 }
 
 } // namespace
@@ -41,22 +58,22 @@ CellLook GridDelegate::cellLook(const QModelIndex& index, QStyle::State state) c
 {
     CellLook look;
     // The current cell keeps the normal highlight.
-    const QStyle::State selected = state & (QStyle::State_Selected | QStyle::State_HasFocus);
-    if (selected & QStyle::State_Selected)
+    if (state & QStyle::State_Selected)
         return look;
-    const QString column = fieldNameAt(index.column());
-    if (column == field::BookName) {
-        if (rowValue(index, field::Cur).toString() == mark::OpenBook)
+    const MarkedColumns& columns = markedColumns();
+    const int column = index.column();
+    if (column == columns.bookName) {
+        if (rowValue(index, columns.cur).toString() == mark::OpenBook)
             look.background = colour::OpenBook;
-    } else if (column == field::Percent) {
+    } else if (column == columns.percent) {
         const int percent = index.data(Qt::EditRole).toInt(); // empty counts as 0
         if (percent >= 100)
             look.text = colour::Finished;
         else if (percent >= 1)
             look.text = colour::Reading;
-    } else if (column == field::Size) {
+    } else if (column == columns.size) {
         // `_TestFile` holds a value only for a row whose file was found missing.
-        if (fileCheckOn_ && fileCheckOn_() && rowValue(index, field::TestFile).isValid())
+        if (fileCheckOn_ && fileCheckOn_() && rowValue(index, columns.testFile).isValid())
             look.background = colour::MissingFile;
     }
     return look;
@@ -82,7 +99,7 @@ SortMark sortMarkOf(const table::Dataset& ds, const QString& field)
     const QString active = ds.indexName();
     if (active == field)
         return SortMark::Ascending;
-    if (active == u'd' + field)
+    if (active == sortIndexName(field, true))
         return SortMark::Descending;
     return SortMark::None;
 }

@@ -143,10 +143,9 @@ void GroupCommands::switchFilterOff()
 void GroupCommands::mpGroupDeleteClick(int tag)
 {
     util::runCommand([this, tag] {
-        catalogue_.finishPendingEdit();
-        table::Dataset& ds = catalogue_.Ds();
-        if (!catalogue_.isOpen() || !ds.hasCurrentRow() || tag < 1 || tag > 5)
+        if (!catalogue_.finishEditOnRow() || tag < 1 || tag > 5)
             return;
+        table::Dataset& ds = catalogue_.Ds();
         host_.repaintWindow();
         if (tag == 1 && !ds.filtered()) {
             deleteAll();
@@ -237,10 +236,9 @@ void GroupCommands::changeView(int tag, const PathRewrite* paths)
 void GroupCommands::mpReplaceClick()
 {
     util::runCommand([this] {
-        catalogue_.finishPendingEdit();
-        table::Dataset& ds = catalogue_.Ds();
-        if (!catalogue_.isOpen() || !ds.hasCurrentRow())
+        if (!catalogue_.finishEditOnRow())
             return;
+        table::Dataset& ds = catalogue_.Ds();
         const QString name = selectedFieldOf(grid_, ds);
         const int f = ds.fieldIndex(name);
         if (!isTextField(ds.fieldDef(f).type)) {
@@ -287,10 +285,9 @@ void GroupCommands::mpReplaceClick()
 void GroupCommands::mpUnreadClick()
 {
     util::runCommand([this] {
-        catalogue_.finishPendingEdit();
-        table::Dataset& ds = catalogue_.Ds();
-        if (!catalogue_.isOpen() || !ds.hasCurrentRow())
+        if (!catalogue_.finishEditOnRow())
             return;
+        table::Dataset& ds = catalogue_.Ds();
         if (!util::interaction().confirm(unreadQuestion()))
             return;
         table::editAndPost(ds, [&ds] { clearReadingTraces(ds); });

@@ -4,6 +4,7 @@
 #include "catalogue/TTavCalendar.h"
 #include "util/Clock.h"
 #include "util/Interaction.h"
+#include "util/NamedWidget.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -137,8 +138,7 @@ TFormDate::TFormDate(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     calendar_->setGeometry(0, kHeaderHeight, clientSize().width(), clientSize().height() - kHeaderHeight);
 
     auto button = [this](const char* name, Picture which, const QString& hint) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(name));
+        auto* b = util::named(new QPushButton(this), name);
         b->setIcon(picture(which));
         b->setToolTip(hint);
         b->setAutoDefault(false);

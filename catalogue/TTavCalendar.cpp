@@ -89,7 +89,7 @@ void TTavCalendar::paintEvent(QPaintEvent*)
             const QRect r = cellRect(column, row).adjusted(1, 1, -1, -1);
             const bool weekend = column >= 5;
             const QString text = CellText(column, row);
-            if (row > 0 && !text.isEmpty() && text.toInt() == Day()) {
+            if (row > 0 && !text.isEmpty() && calendar::dayAt(column, row, monthOffset_, daysThisMonth_) == Day()) {
                 p.setPen(palette().color(QPalette::WindowText));
                 p.setBrush(Qt::white);
                 p.drawRect(r.adjusted(0, 0, -1, -1));

@@ -14,7 +14,6 @@ public:
     explicit TTavCalendar(QWidget* parent = nullptr);
 
     static constexpr int kCellSize = 21;
-    static constexpr int kStartOfWeek = 1; // Monday
 
     QDate CalendarDate() const { return date_; }
     // Nothing happens for the date already shown; otherwise the grid follows it.

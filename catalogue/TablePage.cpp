@@ -3,9 +3,11 @@
 #include "catalogue/TablePage.h"
 
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/FilterForms.h"
 #include "engines/table/DatasetModel.h"
 #include "util/Clock.h"
 #include "util/Interaction.h"
+#include "util/NamedWidget.h"
 #include "util/TFormTopic.h"
 
 #include <QButtonGroup>
@@ -30,18 +32,10 @@ namespace {
 
 QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& hint = {})
 {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = util::named(new QPushButton(text, parent), name);
     b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
-}
-
-QListWidget* makeList(QWidget* parent, const char* name)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    return list;
 }
 
 // Removes the selected entry and selects the one before it (the first when it was first).
@@ -108,7 +102,7 @@ void TablePage::build(QWidget* page)
     auto* layout = new QGridLayout(page);
     layout->setContentsMargins(4, 4, 4, 2);
     layout->setSpacing(4);
-    lbFld_ = makeList(page, "LbFld");
+    lbFld_ = util::named(new QListWidget(page), "LbFld");
     lbFld_->setFixedWidth(120);
     lbFld_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(lbFld_, 0, 0, 2, 1);
@@ -141,7 +135,7 @@ void TablePage::build(QWidget* page)
     butDelSort_ = makeButton(sort, QStringLiteral("<-"), "ButDelSort", QStringLiteral("Удалить поле"));
     butAddSort_->setMaximumWidth(32);
     butDelSort_->setMaximumWidth(32);
-    lbSort_ = makeList(sort, "LbSort");
+    lbSort_ = util::named(new QListWidget(sort), "LbSort");
     sortLayout->addWidget(butAddSort_, 0, 0);
     sortLayout->addWidget(butDelSort_, 1, 0);
     sortLayout->setRowStretch(2, 1);
@@ -175,7 +169,7 @@ void TablePage::build(QWidget* page)
     andOrLayout->addWidget(ch1_);
     andOrLayout->addWidget(ch2_);
     andOrLayout->addStretch();
-    lbFilt_ = makeList(filter, "LbFilt");
+    lbFilt_ = util::named(new QListWidget(filter), "LbFilt");
     butDelFilt_ = makeButton(filter, QStringLiteral("Удалить"), "ButDelFilt", QStringLiteral("Удалить условие"));
     butTestFilt_ = makeButton(filter, QStringLiteral("Тест"), "ButTestFilt");
     filterLayout->addWidget(cbEq_, 0, 0);
@@ -260,7 +254,7 @@ void TablePage::LbFldClick()
     if (type == table::FieldType::Date) {
         edVal_->setToolTip({});
         edVal_->setText(util::clock().today().toString(QStringLiteral("dd.MM.yyyy")));
-    } else if (type == table::FieldType::Int16 || type == table::FieldType::Int32) {
+    } else if (isNumberField(type)) {
         edVal_->setToolTip({});
         edVal_->setText(QStringLiteral("0"));
     } else {
@@ -327,9 +321,9 @@ void TablePage::ButDelSortClick()
 
 bool TablePage::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* dialog = qobject_cast<util::TFormTopic*>(page_->window());
-    if (watched == edVal_ && dialog && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        dialog->BitBtnOk()->setDefault(event->type() == QEvent::FocusOut); // Enter adds, not closes
+    if (watched == edVal_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        if (auto* dialog = qobject_cast<util::TFormTopic*>(page_->window()))
+            dialog->BitBtnOk()->setDefault(event->type() == QEvent::FocusOut); // Enter adds, not closes
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -338,11 +332,9 @@ bool TablePage::eventFilter(QObject* watched, QEvent* event)
             ButAddFiltClick();
             return true;
         }
-        const table::FieldType type = selectedType();
-        const bool number = type == table::FieldType::Int16 || type == table::FieldType::Int32;
         const QString text = key->text();
         // A number field takes digits and control keys only (no minus sign).
-        return number && !text.isEmpty() && text[0].isPrint() && !text[0].isDigit();
+        return isNumberField(selectedType()) && !text.isEmpty() && text[0].isPrint() && !text[0].isDigit();
     }
     if (key->key() == Qt::Key_Delete) {
         if (watched == lbSort_ && lbSort_->count() > 0)

@@ -1,5 +1,7 @@
 #include "catalogue/TopicPage.h"
 
+#include "util/NamedWidget.h"
+
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,8 +19,7 @@ TopicPage::TopicPage(QWidget* page) : QObject(page)
 
     auto* panel = new QVBoxLayout;
     auto button = [page, panel](const QString& text, const char* name) {
-        auto* b = new QPushButton(text, page);
-        b->setObjectName(QString::fromLatin1(name));
+        auto* b = util::named(new QPushButton(text, page), name);
         b->setAutoDefault(false);
         panel->addWidget(b);
         return b;

@@ -3,6 +3,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRecord.h"
+#include "support/CatalogueRows.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "engines/table/Dataset.h"
@@ -24,15 +25,12 @@ struct FixtureRow {
 inline void writeCatalogue(const QString& path, const std::vector<FixtureRow>& rows)
 {
     table::Dataset ds;
-    ds.setFieldDefs(catalogue::catalogueFieldDefs());
-    ds.createEmpty();
-    for (const FixtureRow& r : rows) {
-        ds.append();
-        ds.setValue(catalogue::field::BookName, r.title);
-        ds.setValue(catalogue::field::Cur, r.mark);
-        ds.setValue(catalogue::field::FileName, r.fileName);
-        ds.post();
-    }
+    newCatalogueTable(ds);
+    appendCatalogueRows(ds, rows, [](table::Dataset& row, const FixtureRow& r) {
+        row.setValue(catalogue::field::BookName, r.title);
+        row.setValue(catalogue::field::Cur, r.mark);
+        row.setValue(catalogue::field::FileName, r.fileName);
+    });
     ds.saveToFile(path);
 }
 

@@ -11,6 +11,7 @@
 #include "catalogue/GridLook.h"
 #include "catalogue/TopicCache.h"
 #include "engines/table/DatasetModel.h"
+#include "support/CatalogueRows.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempDir.h"
 
@@ -62,17 +63,14 @@ protected:
     {
         namespace f = catalogue::field;
         table::Dataset file;
-        file.setFieldDefs(catalogue::catalogueFieldDefs());
-        file.createEmpty();
-        for (const ViewRow& r : rows) {
-            file.append();
-            file.setValue(f::BookName, r.title);
-            file.setValue(f::Author, r.author);
-            file.setValue(f::Topic, r.topic);
-            file.setValue(f::Size, r.size);
-            file.setValue(f::Percent, r.percent);
-            file.post();
-        }
+        newCatalogueTable(file);
+        appendCatalogueRows(file, rows, [](table::Dataset& row, const ViewRow& r) {
+            row.setValue(f::BookName, r.title);
+            row.setValue(f::Author, r.author);
+            row.setValue(f::Topic, r.topic);
+            row.setValue(f::Size, r.size);
+            row.setValue(f::Percent, r.percent);
+        });
         const QString path = dir.file(QStringLiteral("view.bon"));
         file.saveToFile(path);
         cat.OpenCatalogue(path);

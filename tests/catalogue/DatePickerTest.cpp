@@ -54,8 +54,9 @@ TEST(CalendarMonth, TheFirstFallsIntoTheColumnOfItsWeekday)
             EXPECT_EQ(cal::dayAt(cell.x(), cell.y(), offset, days), day);
         }
         // The cells before the 1st and after the last day are empty.
-        if (c.column > 0)
+        if (c.column > 0) {
             EXPECT_EQ(cal::dayAt(c.column - 1, 1, offset, days), 0);
+        }
         const QPoint last = cal::cellOfDay(days, offset);
         EXPECT_EQ(cal::dayAt(last.x() + 1, last.y(), offset, days), 0);
     }

@@ -3,6 +3,7 @@
 
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
+#include "support/CatalogueRows.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -23,22 +24,19 @@ struct BookRow {
 inline void appendBooks(table::Dataset& ds, const std::vector<BookRow>& rows)
 {
     namespace field = catalogue::field;
-    for (const BookRow& r : rows) {
-        ds.append();
-        ds.setValue(field::BookName, r.title);
-        ds.setValue(field::Author, r.author);
-        ds.setValue(field::Topic, r.topic);
-        ds.setValue(field::Comment, r.comment);
-        ds.setValue(field::FileName, r.file);
-        ds.setValue(field::Size, r.size);
-        ds.post();
-    }
+    appendCatalogueRows(ds, rows, [](table::Dataset& row, const BookRow& r) {
+        row.setValue(field::BookName, r.title);
+        row.setValue(field::Author, r.author);
+        row.setValue(field::Topic, r.topic);
+        row.setValue(field::Comment, r.comment);
+        row.setValue(field::FileName, r.file);
+        row.setValue(field::Size, r.size);
+    });
 }
 
 inline void makeCatalogue(table::Dataset& ds, const std::vector<BookRow>& rows)
 {
-    ds.setFieldDefs(catalogue::catalogueFieldDefs());
-    ds.createEmpty();
+    newCatalogueTable(ds);
     appendBooks(ds, rows);
 }
 
