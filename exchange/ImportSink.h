@@ -5,6 +5,7 @@
 // straight into a table it writes itself.
 
 #include "engines/table/Dataset.h"
+#include "exchange/ProgressSteps.h"
 
 #include <memory>
 
@@ -24,11 +25,8 @@ public:
     virtual bool postRow() = 0;
     // One step of the progress done (a line read, a file added, a row copied).
     virtual void step() = 0;
-
-    int posted() const { return posted_; }
-
-protected:
-    int posted_ = 0;
+    // Rows posted so far.
+    virtual int posted() const = 0;
 };
 
 // Posts straight into a table; a failing post cancels the row.
@@ -38,9 +36,11 @@ public:
     table::Dataset& ds() override { return ds_; }
     bool postRow() override;
     void step() override {}
+    int posted() const override { return posted_; }
 
 private:
     table::Dataset& ds_;
+    int posted_ = 0;
 };
 
 // The open catalogue in one bulk change: per-row writing off, the progress bar showing
@@ -51,15 +51,15 @@ public:
     ~BulkSink() override;
     table::Dataset& ds() override;
     bool postRow() override;
-    void step() override;
+    void step() override { steps_.advance(); }
+    int posted() const override;
     void finish();
 
 private:
     catalogue::Catalogue& catalogue_;
     std::unique_ptr<catalogue::BulkChange> bulk_;
-    int steps_;
-    int done_ = 0;
-    int shownPercent_ = -1;
+    Progress progress_;
+    ProgressSteps steps_;
 };
 
 } // namespace folianto::exchange
