@@ -14,8 +14,8 @@ bool TableSink::postRow()
 }
 
 // The bar's maximum is steps − 1.
-BulkSink::BulkSink(catalogue::Catalogue& catalogue, catalogue::CatalogueHost& host, int steps)
-    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue, host)),
+BulkSink::BulkSink(catalogue::Catalogue& catalogue, int steps)
+    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue, catalogue.host())),
       progress_([this](int percent) { bulk_->setProgress(percent); }), steps_(progress_, qMax(steps - 1, 1))
 {
 }

@@ -12,7 +12,6 @@
 namespace folianto::catalogue {
 class BulkChange;
 class Catalogue;
-class CatalogueHost;
 } // namespace folianto::catalogue
 
 namespace folianto::exchange {
@@ -43,11 +42,11 @@ private:
     int posted_ = 0;
 };
 
-// The open catalogue in one bulk change: per-row writing off, the progress bar showing
-// steps out of `steps`. finish() writes the file once.
+// The open catalogue in one bulk change (through the catalogue's own host): per-row writing
+// off, the progress bar showing steps out of `steps`. finish() writes the file once.
 class BulkSink : public ImportSink {
 public:
-    BulkSink(catalogue::Catalogue& catalogue, catalogue::CatalogueHost& host, int steps);
+    BulkSink(catalogue::Catalogue& catalogue, int steps);
     ~BulkSink() override;
     table::Dataset& ds() override;
     bool postRow() override;
