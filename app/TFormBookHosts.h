@@ -83,7 +83,6 @@ public:
     int runImportDbfPage(exchange::ImportDbfPage& page) override;
     reader::LocationSettings locationSettings() override { return locationSettings([this] { repaintWindow(); }); }
     bool zipFile(const QString& file, const QString& archive, QProgressBar* bar) override;
-    catalogue::CatalogueHost& catalogueHost() override { return *this; }
     exchange::FileDefaults fileDefaults() const override;
     bool pageDialogOpen() const override;
     void addBookForFile(const QString& path) override;

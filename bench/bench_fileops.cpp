@@ -42,7 +42,6 @@ public:
 class Host : public fileops::FileCommandsHost {
 public:
     catalogue::Catalogue& catalogue() override { return cat; }
-    catalogue::CatalogueHost& catalogueHost() override { return host; }
     reader::LocationSettings locationSettings() override { return {}; }
     void repaintWindow() override {}
     test::FakeCatalogueHost host;

@@ -1,5 +1,6 @@
 #include "exchange/ExchangeCommands.h"
 
+#include "catalogue/BulkChange.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/WaitCursor.h"
 #include "engines/dbf/DbfError.h"
@@ -170,28 +171,16 @@ void ExchangeCommands::mImportClick()
     if (util::interaction().ask(importCountText(tab.recordCount()), util::Question::OkCancel) != util::Answer::Ok)
         return;
 
-    table::Dataset& ds = cat.Ds();
-    {
-        struct RowEventsOff {
-            catalogue::Catalogue& cat;
-            explicit RowEventsOff(catalogue::Catalogue& c) : cat(c) { cat.setRowEventsOn(false); }
-            ~RowEventsOff() { cat.setRowEventsOn(true); }
-        } rowEventsOff(cat);
-        SuspendedControls suspended(ds);
-        catalogue::WaitCursor wait;
-        ShownProgress progress(host_);
-        try {
-            importDbfRecords(ds, tab, mapping, progress.callback());
-            cat.WriteCatalogueFile();
-            host_.clearTopicCache();
-        } catch (const table::TableError& e) {
-            util::interaction().showError(e.message());
-        } catch (const dbf::DbfError&) {
-            // The page offers only the table's own fields; nothing else can fail here.
-        }
+    try {
+        catalogue::BulkChange bulk(cat, cat.host());
+        importDbfRecords(cat.Ds(), tab, mapping, [&bulk](int percent) { bulk.setProgress(percent); });
+        bulk.finish();
+        cat.host().clearTopicCache();
+    } catch (const table::TableError& e) {
+        util::interaction().showError(e.message());
+    } catch (const dbf::DbfError&) {
+        // The page offers only the table's own fields; nothing else can fail here.
     }
-    host_.UpdateViewState();
-    cat.ShowRowPosition();
 }
 
 } // namespace folianto::exchange

@@ -1,7 +1,8 @@
 #pragma once
 // What the export and DBF import commands need of the main window: the open catalogue, the
-// progress bar `Pb`, the view-state refresh, the remembered delimiter, the topic cache and the
-// multi-page dialog that shows the import page. The main window implements it; tests may too.
+// progress bar `Pb`, the view-state refresh, the remembered delimiter and the multi-page dialog
+// that shows the import page (the import's bulk change goes through the catalogue's own host).
+// The main window implements it; tests may too.
 
 #include <QChar>
 
@@ -24,8 +25,6 @@ public:
     // The text export's delimiter, a byte of the `Conf` settings block.
     virtual QChar exportDelimiter() const = 0;
     virtual void setExportDelimiter(QChar delimiter) = 0;
-    // Empties the topic cache `Cb` and marks it stale.
-    virtual void clearTopicCache() = 0;
     // Creates `FormTopic` with an empty page `ShImportDbf` and returns page.runIn(dialog, sheet).
     virtual int runImportDbfPage(ImportDbfPage& page) = 0;
 };

@@ -60,33 +60,33 @@ void appendCsvCell(QString& out, const QString& cell)
     out += u'"';
 }
 
+// Appends one line a row: its number, then each cell after `delimiter`, written by `cell`.
+template <typename AppendCell>
+void appendLines(QString& text, const table::Dataset& view, QChar delimiter, const Progress& progress, AppendCell cell)
+{
+    forEachRow(view, progress, [&](int r, const std::array<QVariant, 6>& cells) {
+        text += QString::number(r + 1);
+        for (const QVariant& v : cells) {
+            text += delimiter;
+            cell(text, cellText(v));
+        }
+        text += QLatin1String("\r\n");
+    });
+}
+
 } // namespace
 
 QByteArray delimitedText(const table::Dataset& view, QChar delimiter, const Progress& progress)
 {
     QString text;
-    forEachRow(view, progress, [&](int r, const std::array<QVariant, 6>& cells) {
-        text += QString::number(r + 1);
-        for (const QVariant& cell : cells) {
-            text += delimiter;
-            text += cellText(cell);
-        }
-        text += QLatin1String("\r\n");
-    });
+    appendLines(text, view, delimiter, progress, [](QString& out, const QString& cell) { out += cell; });
     return codepage::toCp1251(text);
 }
 
 QByteArray csvUtf8(const table::Dataset& view, const Progress& progress)
 {
     QString text = QStringLiteral("\uFEFF№,Книга,Автор,Тема,Комментарий,Файл,Размер\r\n");
-    forEachRow(view, progress, [&](int r, const std::array<QVariant, 6>& cells) {
-        text += QString::number(r + 1);
-        for (const QVariant& cell : cells) {
-            text += u',';
-            appendCsvCell(text, cellText(cell));
-        }
-        text += QLatin1String("\r\n");
-    });
+    appendLines(text, view, u',', progress, appendCsvCell);
     return text.toUtf8();
 }
 

@@ -81,10 +81,10 @@ QString ImportCommands::mergeQuestion(int count)
 void ImportCommands::runBulk(int steps, TopicsChange topics, const std::function<void(ImportSink&)>& work)
 {
     try {
-        BulkSink sink(host_.catalogue(), host_.catalogueHost(), steps);
+        BulkSink sink(host_.catalogue(), steps);
         std::optional<StaleTopicsOnExit> stale;
         if (topics == TopicsChange::Yes)
-            stale.emplace(host_.catalogueHost());
+            stale.emplace(host_.catalogue().host());
         work(sink);
         sink.finish();
     } catch (const std::exception& e) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the import commands (folder import and dropped files, catalogue merge, description
-// files) need from the window: the open catalogue and its host (the bulk change's progress
-// bar, view-state refresh, position display and topic cache), the settings of the page
+// files) need from the window: the open catalogue (its own host gives the bulk change's
+// progress bar, view-state refresh, position display and topic cache), the settings of the page
 // `ShDef`, whether the window takes drops now, the book card for one dropped file, and a run
 // of the multi-page dialog on one page.
 
@@ -14,7 +14,6 @@ class QWidget;
 
 namespace folianto::catalogue {
 class Catalogue;
-class CatalogueHost;
 } // namespace folianto::catalogue
 
 namespace folianto::exchange {
@@ -34,7 +33,6 @@ public:
     virtual ~ImportCommandsHost() = default;
 
     virtual catalogue::Catalogue& catalogue() = 0;
-    virtual catalogue::CatalogueHost& catalogueHost() = 0;
     // `FStrExt`, `Fscan`, `FDef_Author`, `FDef_Topic` and the group-add check boxes.
     virtual FileDefaults fileDefaults() const = 0;
 

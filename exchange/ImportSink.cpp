@@ -13,9 +13,10 @@ bool TableSink::postRow()
     return posted;
 }
 
-BulkSink::BulkSink(catalogue::Catalogue& catalogue, catalogue::CatalogueHost& host, int steps)
-    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue, host)),
-      steps_(steps)
+// The bar's maximum is steps − 1.
+BulkSink::BulkSink(catalogue::Catalogue& catalogue, int steps)
+    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue, catalogue.host())),
+      progress_([this](int percent) { bulk_->setProgress(percent); }), steps_(progress_, qMax(steps - 1, 1))
 {
 }
 
@@ -28,22 +29,12 @@ table::Dataset& BulkSink::ds()
 
 bool BulkSink::postRow()
 {
-    const bool ok = bulk_->postRow();
-    if (ok)
-        ++posted_;
-    return ok;
+    return bulk_->postRow();
 }
 
-void BulkSink::step()
+int BulkSink::posted() const
 {
-    ++done_;
-    // The bar's maximum is steps − 1; it is redrawn only when its percentage changes.
-    const int span = steps_ > 1 ? steps_ - 1 : 1;
-    const int percent = int(qMin<qint64>(100, qint64(done_) * 100 / span));
-    if (percent != shownPercent_) {
-        shownPercent_ = percent;
-        bulk_->setProgress(percent);
-    }
+    return bulk_->postedRows();
 }
 
 void BulkSink::finish()

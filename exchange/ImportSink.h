@@ -5,13 +5,13 @@
 // straight into a table it writes itself.
 
 #include "engines/table/Dataset.h"
+#include "exchange/ProgressSteps.h"
 
 #include <memory>
 
 namespace folianto::catalogue {
 class BulkChange;
 class Catalogue;
-class CatalogueHost;
 } // namespace folianto::catalogue
 
 namespace folianto::exchange {
@@ -24,11 +24,8 @@ public:
     virtual bool postRow() = 0;
     // One step of the progress done (a line read, a file added, a row copied).
     virtual void step() = 0;
-
-    int posted() const { return posted_; }
-
-protected:
-    int posted_ = 0;
+    // Rows posted so far.
+    virtual int posted() const = 0;
 };
 
 // Posts straight into a table; a failing post cancels the row.
@@ -38,28 +35,30 @@ public:
     table::Dataset& ds() override { return ds_; }
     bool postRow() override;
     void step() override {}
+    int posted() const override { return posted_; }
 
 private:
     table::Dataset& ds_;
+    int posted_ = 0;
 };
 
-// The open catalogue in one bulk change: per-row writing off, the progress bar showing
-// steps out of `steps`. finish() writes the file once.
+// The open catalogue in one bulk change (through the catalogue's own host): per-row writing
+// off, the progress bar showing steps out of `steps`. finish() writes the file once.
 class BulkSink : public ImportSink {
 public:
-    BulkSink(catalogue::Catalogue& catalogue, catalogue::CatalogueHost& host, int steps);
+    BulkSink(catalogue::Catalogue& catalogue, int steps);
     ~BulkSink() override;
     table::Dataset& ds() override;
     bool postRow() override;
-    void step() override;
+    void step() override { steps_.advance(); }
+    int posted() const override;
     void finish();
 
 private:
     catalogue::Catalogue& catalogue_;
     std::unique_ptr<catalogue::BulkChange> bulk_;
-    int steps_;
-    int done_ = 0;
-    int shownPercent_ = -1;
+    Progress progress_;
+    ProgressSteps steps_;
 };
 
 } // namespace folianto::exchange

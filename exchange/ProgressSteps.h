@@ -1,7 +1,9 @@
 #pragma once
 // Turns "one more row done" into a percentage for a progress bar, calling back only when the
-// percentage changes, so a loop over 100,000 rows does not repaint 100,000 times.
+// percentage changes, so a loop over 100,000 rows does not repaint 100,000 times. Steps past
+// the total stay at 100.
 
+#include <algorithm>
 #include <functional>
 
 namespace folianto::exchange {
@@ -16,7 +18,7 @@ public:
         ++done_;
         if (!progress_ || total_ <= 0)
             return;
-        const int percent = int(done_ * 100 / total_);
+        const int percent = int(std::min<long long>(100, done_ * 100 / total_));
         if (percent != last_) {
             last_ = percent;
             progress_(percent);

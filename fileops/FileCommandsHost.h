@@ -8,7 +8,6 @@
 
 namespace folianto::catalogue {
 class Catalogue;
-class CatalogueHost;
 } // namespace folianto::catalogue
 
 namespace folianto::fileops {
@@ -17,8 +16,6 @@ class FileCommandsHost {
 public:
     virtual ~FileCommandsHost() = default;
     virtual catalogue::Catalogue& catalogue() = 0;
-    // UpdateViewState, the progress bar and closeOpenBook (a no-op when no book is open).
-    virtual catalogue::CatalogueHost& catalogueHost() = 0;
     // `Subst_Path`, the subtree search and the write-back of a found path.
     virtual reader::LocationSettings locationSettings() = 0;
     virtual void repaintWindow() = 0;

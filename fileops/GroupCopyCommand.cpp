@@ -108,7 +108,7 @@ void FileCommands::mpCopyFileGroupClick()
     const bool move = mode == Answer::No;
 
     {
-        catalogue::BulkChange bulk(cat, host_.catalogueHost());
+        catalogue::BulkChange bulk(cat, cat.host());
         ds.first();
         group.copy([&bulk](int percent) { bulk.setProgress(percent); });
         if (links == Answer::Yes) {

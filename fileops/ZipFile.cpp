@@ -4,15 +4,12 @@
 #include "exchange/ZipFile.h"
 #include "fileops/FileCopy.h"
 
-#include <QFileInfo>
 #include <QProgressBar>
 
 namespace folianto::fileops {
 
 bool ZipFile(const QString& source, const QString& archive, QProgressBar* bar)
 {
-    if (archive.isEmpty() || !QFileInfo(source).isFile())
-        return false;
     catalogue::WaitCursor wait;
     if (bar) {
         bar->setRange(0, 100);
@@ -24,7 +21,7 @@ bool ZipFile(const QString& source, const QString& archive, QProgressBar* bar)
                             if (bar)
                                 bar->setValue(percent);
                         })
-        && QFileInfo(archive).isFile() && flushToDisk(archive);
+        && flushToDisk(archive);
     if (bar) {
         bar->hide();
         bar->setValue(0);

@@ -26,7 +26,6 @@ public:
     void setProgress(int percent) override { progress = percent; }
     QChar exportDelimiter() const override { return delimiter; }
     void setExportDelimiter(QChar d) override { delimiter = d; }
-    void clearTopicCache() override { ++topicCacheClears; }
     int runImportDbfPage(exchange::ImportDbfPage& page) override
     {
         QDialog dialog;
@@ -42,7 +41,6 @@ public:
     bool progressShown = false;
     int progress = -1;
     QChar delimiter = u'\t';
-    int topicCacheClears = 0;
 };
 
 } // namespace folianto::test

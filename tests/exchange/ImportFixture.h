@@ -23,7 +23,6 @@ public:
     FakeImportHost() : cat(window) {}
 
     catalogue::Catalogue& catalogue() override { return cat; }
-    catalogue::CatalogueHost& catalogueHost() override { return window; }
     exchange::FileDefaults fileDefaults() const override { return defaults; }
     bool catalogueShown() const override { return shown; }
     bool pageDialogOpen() const override { return dialogOpen; }

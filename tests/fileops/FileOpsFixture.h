@@ -21,7 +21,6 @@ namespace folianto::test {
 class FakeFileHost : public fileops::FileCommandsHost {
 public:
     catalogue::Catalogue& catalogue() override { return cat; }
-    catalogue::CatalogueHost& catalogueHost() override { return host; }
     reader::LocationSettings locationSettings() override { return location; }
     void repaintWindow() override { ++repaints; }
 
