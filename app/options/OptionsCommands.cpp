@@ -6,7 +6,6 @@
 #include "app/options/PartPage.h"
 #include "app/options/SearchPage.h"
 #include "app/options/WorkOptions.h"
-#include "catalogue/CatalogueRecord.h"
 #include "catalogue/TablePage.h"
 #include "exchange/FileDefaultsPage.h"
 #include "catalogue/Catalogue.h"
@@ -18,18 +17,6 @@
 #include <limits>
 
 namespace folianto::app {
-
-namespace {
-
-QStringList fieldNames()
-{
-    QStringList names;
-    for (const catalogue::CatalogueField& f : catalogue::catalogueFields())
-        names.append(f.def.name);
-    return names;
-}
-
-} // namespace
 
 OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus, OptionsCommandsHost& host,
                                  RemoveTraces removeTraces)
@@ -47,7 +34,7 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
     pages_.add(4, pageRunner<exchange::FileDefaultsPage>(fileWorkIn, fileWorkOut));
     // The table page changes the grid's columns and fonts at once, through the window's services.
     pages_.add(5, [this](QWidget* parent, settings::ProgramSettings& s) {
-        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s, fieldNames()),
+        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s),
                                                               host_.tablePageServices());
         if (out)
             tableWorkOut(*out, s);
