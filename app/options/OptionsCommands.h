@@ -47,7 +47,6 @@ public:
     // `ArchivePassword`: typed in "&X-Files...", held only in memory.
     QString archivePassword() const { return archivePassword_; }
     // The bars as they were before full screen hid them (`SavedShowBar`, `SavedShowStatus`).
-    void rememberBars();
     bool savedShowBar() const { return savedShowBar_; }
     bool savedShowStatus() const { return savedShowStatus_; }
     bool fullScreen() const;
@@ -58,6 +57,7 @@ public:
     static constexpr int kFullScreenTag = 11;
 
 private:
+    void rememberBars();
     void switchFullScreen(QAction* item);
     void setBarChecks(bool bar, bool status);
     bool checked(const char* name) const;
