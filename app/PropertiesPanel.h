@@ -31,7 +31,6 @@ public:
     // Attaches the edits and the navigator to the catalogue, or detaches them (nullptr):
     // unbound, the edits are empty and read-only and the navigator's buttons do nothing.
     void bind(catalogue::Catalogue* catalogue);
-    bool isBound() const { return catalogue_ != nullptr; }
     // Shows the row's values again (after a field was set from outside the panel).
     void refresh();
     QToolButton* navigatorButton(NavButton b) const;
