@@ -8,6 +8,8 @@
 #include "engines/table/Dataset.h"
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QHBoxLayout;
 class QLineEdit;
@@ -70,6 +72,9 @@ private:
     void currentRowChanged() override { refresh(); }
 
     catalogue::Catalogue* catalogue_ = nullptr;
+    // The edits that take typing, with their fields.
+    std::vector<std::pair<QLineEdit*, QString>> typedLines_;
+    std::vector<std::pair<QPlainTextEdit*, QString>> memos_;
     bool showing_ = false; // the edits are being filled from the row
     QList<QToolButton*> navButtons_;
 };
