@@ -43,10 +43,6 @@ QToolButton* dateButton(QWidget* parent, const char* name)
     return b;
 }
 
-// The edits that take typing, with their fields.
-template <typename Edit>
-using FieldEdits = std::vector<std::pair<Edit*, QString>>;
-
 } // namespace
 
 PropertiesPanel::PropertiesPanel(QWidget* parent) : QWidget(parent)
@@ -113,10 +109,10 @@ void PropertiesPanel::bind(catalogue::Catalogue* catalogue)
     catalogue_ = catalogue;
     if (catalogue_)
         catalogue_->Ds().addListener(this);
-    for (QLineEdit* e : {DBEBookName, DBEAuthor, DBETopic, DBEPercent, DBESize})
-        e->setReadOnly(!catalogue_);
-    for (QPlainTextEdit* m : {DBMFileName, DBMComment})
-        m->setReadOnly(!catalogue_);
+    for (const auto& [edit, name] : typedLines_)
+        edit->setReadOnly(!catalogue_);
+    for (const auto& [memo, name] : memos_)
+        memo->setReadOnly(!catalogue_);
     refresh();
 }
 
@@ -131,20 +127,19 @@ bool PropertiesPanel::hasRow() const
 void PropertiesPanel::connectEdits()
 {
     namespace field = catalogue::field;
-    const FieldEdits<QLineEdit> lines = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author},
-                                         {DBETopic, field::Topic},       {DBEPercent, field::Percent},
-                                         {DBESize, field::Size}};
-    for (const auto& [edit, name] : lines)
+    typedLines_ = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author}, {DBETopic, field::Topic},
+                   {DBEPercent, field::Percent},   {DBESize, field::Size}};
+    memos_ = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
+    for (const auto& [edit, name] : typedLines_)
         connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) { writeField(name, text); });
-    const FieldEdits<QPlainTextEdit> memos = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
-    for (const auto& [memo, name] : memos) {
+    for (const auto& [memo, name] : memos_) {
         connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, name] {
             if (!showing_)
                 writeField(name, memo->toPlainText());
         });
     }
     // Text fields take no more than they can hold; numbers only digits within their range.
-    for (const auto& [edit, name] : lines) {
+    for (const auto& [edit, name] : typedLines_) {
         const catalogue::CatalogueField* f = catalogue::catalogueField(name);
         if (f && f->def.type == table::FieldType::String)
             edit->setMaxLength(f->def.size);
@@ -183,17 +178,16 @@ void PropertiesPanel::refresh()
     const bool row = hasRow();
     auto text = [&](const QString& name) { return row ? catalogue_->Ds().asString(name) : QString(); };
     showing_ = true;
-    const FieldEdits<QLineEdit> lines = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author},
-                                         {DBETopic, field::Topic},       {DBEPercent, field::Percent},
-                                         {DBESize, field::Size},         {DBEFirst, field::First},
-                                         {DBELast, field::Last}};
-    for (const auto& [edit, name] : lines) {
+    auto show = [&](QLineEdit* edit, const QString& name) {
         const QString value = text(name);
         if (edit->text() != value)
             edit->setText(value);
-    }
-    const FieldEdits<QPlainTextEdit> memos = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
-    for (const auto& [memo, name] : memos) {
+    };
+    for (const auto& [edit, name] : typedLines_)
+        show(edit, name);
+    show(DBEFirst, field::First);
+    show(DBELast, field::Last);
+    for (const auto& [memo, name] : memos_) {
         const QString value = text(name);
         if (memo->toPlainText() != value)
             memo->setPlainText(value);

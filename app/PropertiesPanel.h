@@ -8,6 +8,8 @@
 #include "engines/table/Dataset.h"
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QHBoxLayout;
 class QLineEdit;
@@ -31,7 +33,6 @@ public:
     // Attaches the edits and the navigator to the catalogue, or detaches them (nullptr):
     // unbound, the edits are empty and read-only and the navigator's buttons do nothing.
     void bind(catalogue::Catalogue* catalogue);
-    bool isBound() const { return catalogue_ != nullptr; }
     // Shows the row's values again (after a field was set from outside the panel).
     void refresh();
     QToolButton* navigatorButton(NavButton b) const;
@@ -71,6 +72,9 @@ private:
     void currentRowChanged() override { refresh(); }
 
     catalogue::Catalogue* catalogue_ = nullptr;
+    // The edits that take typing, with their fields.
+    std::vector<std::pair<QLineEdit*, QString>> typedLines_;
+    std::vector<std::pair<QPlainTextEdit*, QString>> memos_;
     bool showing_ = false; // the edits are being filled from the row
     QList<QToolButton*> navButtons_;
 };

@@ -41,13 +41,12 @@ void TFormBook::createCommands()
         *catalogue_, catalogue::CatalogueViewControls{*ui_.dbg, filterItems, catalogueCommands_->topicCache()}, host);
     groupCommands_ = std::make_unique<catalogue::GroupCommands>(*catalogue_, *ui_.dbg, host);
     readingDates_ = std::make_unique<catalogue::ReadingDateCommands>(*catalogue_);
-    options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, services_.removeTraces);
+    alarm_ = std::make_unique<AlarmClock>(*ui_.tim, host);
+    options_ = std::make_unique<OptionsCommands>(*catalogue_, menus_, host, *alarm_, services_.removeTraces);
     exchange_ = std::make_unique<exchange::ExchangeCommands>(host);
     imports_ = std::make_unique<exchange::ImportCommands>(host);
     files_ = std::make_unique<fileops::FileCommands>(host);
     readerCommands_ = std::make_unique<reader::ReaderCommands>(*catalogue_, host);
-    alarm_ = std::make_unique<AlarmClock>(*ui_.tim, host);
-    options_->pages().add(3, [this](QWidget* parent, settings::ProgramSettings& s) { return alarm_->runPage(parent, s); });
     tray_ = std::make_unique<TrayMode>(*this, [this] { focusFrontView(); });
     help_ = std::make_unique<HelpCommands>(static_cast<OptionsCommandsHost&>(host));
     // Word and HTML books through LibreOffice; the window is repainted while it works.

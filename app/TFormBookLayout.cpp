@@ -227,8 +227,7 @@ void TFormBook::buildTimers()
     });
     ui_.timer1->setSingleShot(true);
     ui_.tim = new QTimer(this);
-    ui_.tim->setObjectName(QStringLiteral("Tim"));
-    ui_.tim->setInterval(60 * 1000);
+    ui_.tim->setObjectName(QStringLiteral("Tim")); // the alarm clock sets its period
 }
 
 void TFormBook::armTitleClickGuard()

@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QTableView>
 
 namespace folianto::app {
@@ -52,7 +51,6 @@ bool TFormBook::FormCreate(const StartupArguments& args)
         else
             hosts_->applySettings(settings_);
 
-        options_->rememberBars();
         if (settings_.haTimeout < 1)
             settings_.haTimeout = 300;
         catalogue_->setCaseSensitive(menus_.action(QStringLiteral("mCase"))->isChecked());

@@ -2,11 +2,11 @@
 
 #include "app/MenuSet.h"
 #include "app/TFormCommon.h"
+#include "app/alarm/AlarmClock.h"
 #include "app/options/OptionsPage.h"
 #include "app/options/PartPage.h"
 #include "app/options/SearchPage.h"
 #include "app/options/WorkOptions.h"
-#include "catalogue/CatalogueRecord.h"
 #include "catalogue/TablePage.h"
 #include "exchange/FileDefaultsPage.h"
 #include "catalogue/Catalogue.h"
@@ -19,20 +19,8 @@
 
 namespace folianto::app {
 
-namespace {
-
-QStringList fieldNames()
-{
-    QStringList names;
-    for (const catalogue::CatalogueField& f : catalogue::catalogueFields())
-        names.append(f.def.name);
-    return names;
-}
-
-} // namespace
-
 OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus, OptionsCommandsHost& host,
-                                 RemoveTraces removeTraces)
+                                 AlarmClock& alarm, RemoveTraces removeTraces)
     : catalogue_(catalogue), menus_(menus), host_(host), removeTraces_(std::move(removeTraces))
 {
     pages_.add(1, pageRunner<SearchPage>(
@@ -44,10 +32,11 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
                       }));
     pages_.add(2, pageRunner<PartPage>([](const settings::ProgramSettings& s) { return s.partSize; },
                                        [](qint32 size, settings::ProgramSettings& s) { s.partSize = size; }));
+    pages_.add(3, [&alarm](QWidget* parent, settings::ProgramSettings& s) { return alarm.runPage(parent, s); });
     pages_.add(4, pageRunner<exchange::FileDefaultsPage>(fileWorkIn, fileWorkOut));
     // The table page changes the grid's columns and fonts at once, through the window's services.
     pages_.add(5, [this](QWidget* parent, settings::ProgramSettings& s) {
-        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s, fieldNames()),
+        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s),
                                                               host_.tablePageServices());
         if (out)
             tableWorkOut(*out, s);

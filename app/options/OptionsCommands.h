@@ -17,6 +17,7 @@ class Catalogue;
 
 namespace folianto::app {
 
+class AlarmClock;
 class MenuSet;
 
 // Asks, then removes the file type and the settings key (calling repaint first); true when
@@ -25,7 +26,8 @@ using RemoveTraces = std::function<bool(const std::function<void()>& repaint)>;
 
 class OptionsCommands {
 public:
-    OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus, OptionsCommandsHost& host,
+    // `alarm` runs the page of tag 3, whose values live in the clock.
+    OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus, OptionsCommandsHost& host, AlarmClock& alarm,
                     RemoveTraces removeTraces);
 
     // The options page of the item's tag: 1 the book file search, 2 the part size, 3 the alarm,
@@ -45,7 +47,6 @@ public:
     // `ArchivePassword`: typed in "&X-Files...", held only in memory.
     QString archivePassword() const { return archivePassword_; }
     // The bars as they were before full screen hid them (`SavedShowBar`, `SavedShowStatus`).
-    void rememberBars();
     bool savedShowBar() const { return savedShowBar_; }
     bool savedShowStatus() const { return savedShowStatus_; }
     bool fullScreen() const;
@@ -56,6 +57,7 @@ public:
     static constexpr int kFullScreenTag = 11;
 
 private:
+    void rememberBars();
     void switchFullScreen(QAction* item);
     void setBarChecks(bool bar, bool status);
     bool checked(const char* name) const;

@@ -19,7 +19,6 @@ public:
     using Runner = std::function<bool(QWidget* parent, settings::ProgramSettings& settings)>;
 
     void add(int tag, Runner runner) { runners_[tag] = std::move(runner); }
-    bool contains(int tag) const { return runners_.count(tag) != 0; }
     // False when no page has the tag, or the page was cancelled.
     bool run(int tag, QWidget* parent, settings::ProgramSettings& settings) const
     {

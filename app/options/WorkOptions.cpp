@@ -34,14 +34,9 @@ void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s)
     s.arc = o.arc;
 }
 
-TableWorkOptions tableWorkIn(const settings::ProgramSettings& s, const QStringList& fieldNames)
+TableWorkOptions tableWorkIn(const settings::ProgramSettings& s)
 {
-    TableWorkOptions o;
-    for (const QString& field : s.sortFields)
-        if (fieldNames.contains(field))
-            o.sortFields.append(field);
-    o.filterConditions = s.filterConditions;
-    return o;
+    return {s.sortFields, s.filterConditions};
 }
 
 void tableWorkOut(const TableWorkOptions& o, settings::ProgramSettings& s)

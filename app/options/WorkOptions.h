@@ -17,9 +17,9 @@ void fileWorkOut(const FileWorkOptions& o, settings::ProgramSettings& s);
 // The table page (`catalogue::TablePage`) takes and gives the sort and filter lists.
 using TableWorkOptions = catalogue::TableSettings;
 
-// `fieldNames`: the catalogue's fields; sort entries naming none of them are left out, so
-// that "OK" drops them from `FStrSort`.
-TableWorkOptions tableWorkIn(const settings::ProgramSettings& s, const QStringList& fieldNames);
+// The page itself leaves out sort entries naming no field of the grid, so that "OK" drops them
+// from `FStrSort`.
+TableWorkOptions tableWorkIn(const settings::ProgramSettings& s);
 void tableWorkOut(const TableWorkOptions& o, settings::ProgramSettings& s);
 
 } // namespace folianto::app

@@ -8,9 +8,9 @@
 
 namespace folianto::app {
 
-TrayMode::TrayMode(QWidget& window, std::function<void()> focusFrontView, std::function<bool()> trayAvailable)
+TrayMode::TrayMode(QWidget& window, std::function<void()> focusFrontView)
     : window_(window), focusFrontView_(std::move(focusFrontView)),
-      trayAvailable_(trayAvailable ? std::move(trayAvailable) : [] { return QSystemTrayIcon::isSystemTrayAvailable(); })
+      trayAvailable_([] { return QSystemTrayIcon::isSystemTrayAvailable(); })
 {
 }
 
@@ -43,11 +43,6 @@ void TrayMode::restore()
     icon->deleteLater();
     if (focusFrontView_)
         focusFrontView_();
-}
-
-void TrayMode::RemoveTrayIcon()
-{
-    icon_.reset();
 }
 
 } // namespace folianto::app

@@ -16,15 +16,13 @@ namespace folianto::app {
 class TrayMode : public QObject {
     Q_OBJECT
 public:
-    // `focusFrontView` gives the focus as after a full-screen switch; `trayAvailable` asks the
-    // desktop (replaceable for tests).
-    TrayMode(QWidget& window, std::function<void()> focusFrontView,
-             std::function<bool()> trayAvailable = {});
+    // `focusFrontView` gives the focus as after a full-screen switch.
+    TrayMode(QWidget& window, std::function<void()> focusFrontView);
     ~TrayMode() override;
 
     void mTrayClick();
-    void RemoveTrayIcon();
     QSystemTrayIcon* icon() const { return icon_.get(); } // nullptr while the window is shown
+    // Whether the desktop has a tray: asked of the desktop unless replaced (tests).
     void setTrayAvailable(std::function<bool()> available) { trayAvailable_ = std::move(available); }
 
     static constexpr int kTipLength = 63;

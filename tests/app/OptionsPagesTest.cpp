@@ -99,15 +99,20 @@ TEST(WorkOptions, TheFilePageTakesItsSettingsAndGivesThemAllBack)
     EXPECT_EQ(out.partSize, s.partSize); // nothing else moves
 }
 
-TEST(WorkOptions, SortEntriesNamingNoFieldAreDroppedOnTheWayIn)
+using TableOptions = PartOptions;
+
+TEST_F(TableOptions, SortEntriesNamingNoFieldAreDroppedOnTheWayIn)
 {
-    settings::ProgramSettings s;
+    settings::ProgramSettings& s = form->settings();
     s.sortFields = {QStringLiteral("_Author"), QStringLiteral("_Gone"), QStringLiteral("_BookName")};
     s.filterConditions = {QStringLiteral("_Topic = 'Проза'")};
-    const app::TableWorkOptions in =
-        app::tableWorkIn(s, {QStringLiteral("_BookName"), QStringLiteral("_Author"), QStringLiteral("_Topic")});
-    EXPECT_EQ(in.sortFields, (QStringList{QStringLiteral("_Author"), QStringLiteral("_BookName")}));
-    EXPECT_EQ(in.filterConditions, s.filterConditions);
+    const QStringList filters = s.filterConditions;
+    ui.expectDialog(QStringLiteral("Работа с таблицей"), {}, QDialog::Accepted);
+    triggerCommand(*form, "mDefTable");
+    ui.verifyAllConsumed();
+    EXPECT_EQ(s.sortFields, (QStringList{QStringLiteral("_Author"), QStringLiteral("_BookName")}));
+    EXPECT_EQ(s.filterConditions, filters);
+    const app::TableWorkOptions in = app::tableWorkIn(s);
     app::tableWorkOut(in, s);
     EXPECT_EQ(s.sortFields, in.sortFields);
 }
