@@ -1,6 +1,7 @@
 // The start-up sequence: the argument, the choice of the catalogue, and its failure paths.
 
 #include "FormBookFixture.h"
+#include "support/TempDirAsTmp.h"
 
 #include <QFileInfo>
 #include <stdexcept>
@@ -87,6 +88,8 @@ TEST_F(FormBookTest, AnErrorDuringStartUpIsShownAndNoWindowRuns)
 
 TEST_F(FormBookTest, StartUpKeepsTheLoadedChecksAndFixesAZeroTimeout)
 {
+    // Its own temporary folder: other tests of the run may have made the work folder already.
+    const TempDirAsTmp tmp;
     ASSERT_TRUE(start({}, {}, [](settings::ProgramSettings& s) {
         s.haTimeout = 0;
         s.showBar = false;

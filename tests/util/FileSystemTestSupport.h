@@ -1,7 +1,7 @@
 #pragma once
-// Helpers shared by the file-system tests: permission bits, links, and a temporary TMPDIR.
+// Helpers shared by the file-system tests: permission bits and links.
 
-#include "support/TempDir.h"
+#include "support/TempDirAsTmp.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -63,29 +63,5 @@ inline bool makeLink(const QString& target, const QString& link)
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData())
         == 0;
 }
-
-// Points QDir::tempPath() at a fresh folder for the lifetime of the object.
-class TempDirAsTmp {
-public:
-    TempDirAsTmp() : saved_(qgetenv("TMPDIR")), hadValue_(qEnvironmentVariableIsSet("TMPDIR"))
-    {
-        qputenv("TMPDIR", QFile::encodeName(dir.path()));
-    }
-    ~TempDirAsTmp()
-    {
-        if (hadValue_)
-            qputenv("TMPDIR", saved_);
-        else
-            qunsetenv("TMPDIR");
-    }
-    TempDirAsTmp(const TempDirAsTmp&) = delete;
-    TempDirAsTmp& operator=(const TempDirAsTmp&) = delete;
-
-    TempDir dir;
-
-private:
-    QByteArray saved_;
-    bool hadValue_;
-};
 
 } // namespace folianto::test
