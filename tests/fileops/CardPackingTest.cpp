@@ -66,8 +66,9 @@ protected:
     {
         card->ButZipClick();
         ui.verifyAllConsumed();
-        if (!expectedProposal.isEmpty())
+        if (!expectedProposal.isEmpty()) {
             EXPECT_EQ(ui.prompts().front().request.directory.toStdString(), expectedProposal.toStdString());
+        }
     }
 
     catalogue::BookCardPage page;

@@ -75,7 +75,8 @@ TEST(GridCodec, RandomBytesNeverCrash)
         for (int f = 0; f < flips; ++f)
             bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
         const auto decoded = decodeGrid(bytes);
-        if (decoded)
+        if (decoded) {
             EXPECT_EQ(encodeGrid(*decoded).size(), bytes.size());
+        }
     }
 }

@@ -73,8 +73,9 @@ TEST(DatasetEdit, ValuesAFieldCannotHoldAreRefused)
              {"n", QStringLiteral("99999999999")}}) {
         const QString name = QString::fromUtf8(field);
         EXPECT_THROW(ds.setValue(name, v), TableError) << field;
-        if (v.typeId() == QMetaType::QString)
+        if (v.typeId() == QMetaType::QString) {
             EXPECT_THROW(ds.setText(ds.fieldIndex(name), v.toString()), TableError) << field;
+        }
     }
     EXPECT_THROW(ds.setValue(QStringLiteral("nope"), 1), TableError);
     EXPECT_THROW(ds.setValue(QStringLiteral("calc"), true), TableError);

@@ -102,8 +102,9 @@ protected:
         ASSERT_EQ(column(*plain, QStringLiteral("n")), expected(false, false, false));
         ASSERT_EQ(column(*filtered, QStringLiteral("n")), expected(true, true, true));
         for (Dataset* c : cursors())
-            if (c->hasCurrentRow())
+            if (c->hasCurrentRow()) {
                 ASSERT_EQ(c->asString(QStringLiteral("n")), column(*c, QStringLiteral("n"))[c->recNo() - 1]);
+            }
     }
 
     std::vector<Dataset*> cursors() { return {&ds, plain.get(), filtered.get()}; }
@@ -148,8 +149,9 @@ TEST_F(OrderModel, ViewsFollowRandomChangesThroughEveryCursor)
             c.setValue(QStringLiteral("name"), row.name);
             c.post();
             storage.insert(storage.begin() + std::ptrdiff_t(at), row);
-            if (&c != filtered.get() || passes(row))
+            if (&c != filtered.get() || passes(row)) {
                 ASSERT_EQ(c.asInt(QStringLiteral("n")), row.n) << "the cursor stays on the posted row";
+            }
         } else {
             c.setRecNo(1 + int(rng.bounded(c.recordCount())));
             const size_t at = storageIndexOf(c.asInt(QStringLiteral("n")));
