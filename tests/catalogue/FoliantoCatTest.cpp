@@ -3,46 +3,26 @@
 #include "catalogue/CatalogueRecord.h"
 #include "engines/codepage/CodePages.h"
 #include "engines/table/Dataset.h"
+#include "support/CatTool.h"
 #include "support/TempDir.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace folianto::catalogue;
 using folianto::table::Dataset;
 using folianto::test::TempDir;
+using folianto::test::ToolRun;
+using folianto::test::catToolPath;
+using folianto::test::runCat;
 
 namespace {
-
-QString toolPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/folianto-cat/folianto-cat");
-}
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess p;
-    p.start(toolPath(), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 class FoliantoCat : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(toolPath()).isExecutable())
+        if (!QFileInfo(catToolPath()).isExecutable())
             GTEST_SKIP() << "folianto-cat is not built next to this test (build the folianto-cat target)";
     }
 
@@ -77,7 +57,7 @@ const QString kHeader = QStringLiteral("_BookName\t_Author\t_Topic\t_First\t_Las
 TEST_F(FoliantoCat, DumpWritesTheViewWithEscapes)
 {
     const QString path = makeCatalogue();
-    const ToolRun all = runTool({QStringLiteral("dump"), path});
+    const ToolRun all = runCat({QStringLiteral("dump"), path});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
     EXPECT_EQ(all.out, kHeader
                            + QStringLiteral("Бесы\tДостоевский\t\t05.04.2023\t\t\t1200\t\t\t\t\t\t\t\n")
@@ -95,7 +75,7 @@ TEST_F(FoliantoCat, DumpWritesTheViewWithEscapes)
         {{"--filter", "_Author = 'Толстой'", "--nocase"}, {"Анна\\tКаренина"}},
     };
     for (const Case& c : cases) {
-        const ToolRun r = runTool(QStringList{QStringLiteral("dump"), path} + c.options);
+        const ToolRun r = runCat(QStringList{QStringLiteral("dump"), path} + c.options);
         EXPECT_EQ(r.exitCode, 0) << c.options.join(u' ').toStdString() << r.err.toStdString();
         QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
         ASSERT_FALSE(lines.isEmpty());
@@ -105,22 +85,22 @@ TEST_F(FoliantoCat, DumpWritesTheViewWithEscapes)
             first.append(l.section(u'\t', 0, 0));
         EXPECT_EQ(first, c.firstColumn) << c.options.join(u' ').toStdString();
     }
-    EXPECT_EQ(runTool({QStringLiteral("dump"), path, QStringLiteral("--filter"), QStringLiteral("_Author = ")}).exitCode, 1);
-    EXPECT_EQ(runTool({QStringLiteral("dump"), path, QStringLiteral("--sort"), QStringLiteral("_Nothing")}).exitCode, 1);
+    EXPECT_EQ(runCat({QStringLiteral("dump"), path, QStringLiteral("--filter"), QStringLiteral("_Author = ")}).exitCode, 1);
+    EXPECT_EQ(runCat({QStringLiteral("dump"), path, QStringLiteral("--sort"), QStringLiteral("_Nothing")}).exitCode, 1);
 }
 
 TEST_F(FoliantoCat, LoadAppendsWhatDumpWrote)
 {
     const QString path = makeCatalogue();
-    const QString dumped = runTool({QStringLiteral("dump"), path}).out;
+    const QString dumped = runCat({QStringLiteral("dump"), path}).out;
     const QString copy = dir.file(QStringLiteral("new.bon"));
-    const ToolRun load = runTool({QStringLiteral("load"), copy}, dumped.toUtf8());
+    const ToolRun load = runCat({QStringLiteral("load"), copy}, dumped.toUtf8());
     EXPECT_EQ(load.exitCode, 0) << load.err.toStdString();
-    EXPECT_EQ(runTool({QStringLiteral("dump"), copy}).out, dumped);
+    EXPECT_EQ(runCat({QStringLiteral("dump"), copy}).out, dumped);
 
     // A subset of fields in another order, CR LF line ends; appended after the others.
     const QByteArray more = "_Size\t_BookName\r\n77\tИдиот\r\n\t\\\\x\r\n";
-    EXPECT_EQ(runTool({QStringLiteral("load"), copy}, more).exitCode, 0);
+    EXPECT_EQ(runCat({QStringLiteral("load"), copy}, more).exitCode, 0);
     Dataset ds;
     ds.setFileName(copy);
     ds.open();
@@ -150,28 +130,28 @@ TEST_F(FoliantoCat, BadLinesAreReportedAndNothingIsWritten)
         {"", QStringLiteral("header")},
     };
     for (const Case& c : cases) {
-        const ToolRun r = runTool({QStringLiteral("load"), path}, c.input);
+        const ToolRun r = runCat({QStringLiteral("load"), path}, c.input);
         EXPECT_EQ(r.exitCode, 1) << c.input.toStdString();
         EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
         EXPECT_EQ(TempDir::read(path), before) << c.input.toStdString();
     }
     const QString fresh = dir.file(QStringLiteral("fresh.bon"));
-    EXPECT_EQ(runTool({QStringLiteral("load"), fresh}, "_Size\nx\n").exitCode, 1);
+    EXPECT_EQ(runCat({QStringLiteral("load"), fresh}, "_Size\nx\n").exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(fresh));
 }
 
 TEST_F(FoliantoCat, VerifyTellsSoundFilesFromBadOnes)
 {
     const QString good = makeCatalogue();
-    EXPECT_EQ(runTool({QStringLiteral("verify"), good}).exitCode, 0);
+    EXPECT_EQ(runCat({QStringLiteral("verify"), good}).exitCode, 0);
     QByteArray bytes = TempDir::read(good);
     const QString cut = dir.write(QStringLiteral("cut.bon"), bytes.left(bytes.size() - 1));
     for (const QString& bad : {cut, dir.write(QStringLiteral("empty.bon"), {}), dir.file(QStringLiteral("missing.bon"))}) {
-        const ToolRun r = runTool({QStringLiteral("verify"), bad});
+        const ToolRun r = runCat({QStringLiteral("verify"), bad});
         EXPECT_EQ(r.exitCode, 1) << bad.toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
-    EXPECT_EQ(runTool({QStringLiteral("frobnicate")}).exitCode, 2);
+    EXPECT_EQ(runCat({QStringLiteral("frobnicate")}).exitCode, 2);
 }
 
 TEST_F(FoliantoCat, DetectNamesTheCodePageOfEachText)
@@ -183,15 +163,15 @@ TEST_F(FoliantoCat, DetectNamesTheCodePageOfEachText)
     const QString dos = dir.write(QStringLiteral("dos.txt"), folianto::codepage::toCp866(prose));
     const QString win = dir.write(QStringLiteral("win.txt"), folianto::codepage::toCp1251(prose));
     const QString utf8 = dir.write(QStringLiteral("utf8.txt"), prose.toUtf8());
-    const ToolRun r = runTool({QStringLiteral("detect"), dos, win, utf8});
+    const ToolRun r = runCat({QStringLiteral("detect"), dos, win, utf8});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Y\t%1\nN\t%2\nU\t%3\n").arg(dos, win, utf8));
 
-    const ToolRun missing = runTool({QStringLiteral("detect"), dir.file(QStringLiteral("none.txt")), win});
+    const ToolRun missing = runCat({QStringLiteral("detect"), dir.file(QStringLiteral("none.txt")), win});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.txt")));
     EXPECT_EQ(missing.out, QStringLiteral("N\t%1\n").arg(win));
-    EXPECT_EQ(runTool({QStringLiteral("detect")}).exitCode, 2);
+    EXPECT_EQ(runCat({QStringLiteral("detect")}).exitCode, 2);
 }
 
 } // namespace

@@ -3,10 +3,9 @@
 
 #include "catalogue/CatalogueRecord.h"
 #include "engines/table/Dataset.h"
+#include "support/CatTool.h"
 #include "support/CatalogueRows.h"
 
-#include <QCoreApplication>
-#include <QProcess>
 #include <QVariant>
 #include <vector>
 
@@ -78,24 +77,6 @@ inline QStringList bookRowsOfFile(const QString& path)
     const QStringList rows = bookRows(ds);
     ds.setFileName({});
     return rows;
-}
-
-struct ToolRun {
-    int exitCode = -1;
-    QString err;
-};
-
-inline QString catToolPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/folianto-cat/folianto-cat");
-}
-
-inline ToolRun runCat(const QStringList& args)
-{
-    QProcess p;
-    p.start(catToolPath(), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace folianto::test

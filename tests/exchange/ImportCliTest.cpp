@@ -2,9 +2,7 @@
 
 #include "ImportFixture.h"
 #include "fb2/Fb2Fixture.h"
-
-#include <QCoreApplication>
-#include <QProcess>
+#include "support/CatTool.h"
 
 using namespace folianto;
 using namespace folianto::test;
@@ -12,31 +10,11 @@ namespace field = catalogue::field;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString toolPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/folianto-cat/folianto-cat");
-}
-
-ToolRun runTool(const QStringList& args)
-{
-    QProcess p;
-    p.start(toolPath(), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
 class ImportCli : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(toolPath()).isExecutable())
+        if (!QFileInfo(catToolPath()).isExecutable())
             GTEST_SKIP() << "folianto-cat is not built next to this test (build the folianto-cat target)";
         cat = dir.file(QStringLiteral("cat.bon"));
         root = dir.file(QStringLiteral("books"));
@@ -65,7 +43,7 @@ protected:
 
 TEST_F(ImportCli, HelpListsEveryCommand)
 {
-    const ToolRun r = runTool({QStringLiteral("--help")});
+    const ToolRun r = runCat({QStringLiteral("--help")});
     EXPECT_EQ(r.exitCode, 0);
     for (const char* c : {"dump", "load", "verify", "detect", "import-folder", "import-bon", "import-bbs"})
         EXPECT_TRUE(r.out.contains(QString::fromLatin1(c))) << c;
@@ -73,7 +51,7 @@ TEST_F(ImportCli, HelpListsEveryCommand)
 
 TEST_F(ImportCli, ImportFolderWithOptions)
 {
-    ToolRun r = runTool({QStringLiteral("import-folder"), cat, root, QStringLiteral("--ext"), QStringLiteral(".TXT"),
+    ToolRun r = runCat({QStringLiteral("import-folder"), cat, root, QStringLiteral("--ext"), QStringLiteral(".TXT"),
                      QStringLiteral("--subfolders"), QStringLiteral("--author-from-ext")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QStringList titles = column(field::BookName);
@@ -83,7 +61,7 @@ TEST_F(ImportCli, ImportFolderWithOptions)
     EXPECT_TRUE(column(field::Author).contains(QStringLiteral("TXT")));
     EXPECT_TRUE(column(field::Topic).contains(QStringLiteral("books"))); // the page's default: on
 
-    r = runTool({QStringLiteral("import-folder"), cat, root, QStringLiteral("--names-only"),
+    r = runCat({QStringLiteral("import-folder"), cat, root, QStringLiteral("--names-only"),
                  QStringLiteral("--author"), QStringLiteral("Автор"), QStringLiteral("--no-topic-from-folder")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(column(field::FileName).mid(2).size(), 2);
@@ -92,10 +70,10 @@ TEST_F(ImportCli, ImportFolderWithOptions)
     EXPECT_EQ(column(field::Author).mid(2), QStringList(2, QStringLiteral("Автор")));
     EXPECT_EQ(column(field::Topic).mid(2), QStringList(2, QString()));
 
-    EXPECT_EQ(runTool({QStringLiteral("import-folder"), cat, root, QStringLiteral("--ext"), QStringLiteral("pdf")})
+    EXPECT_EQ(runCat({QStringLiteral("import-folder"), cat, root, QStringLiteral("--ext"), QStringLiteral("pdf")})
                   .exitCode, 1);
-    EXPECT_EQ(runTool({QStringLiteral("import-folder"), cat, dir.file(QStringLiteral("none"))}).exitCode, 1);
-    EXPECT_EQ(runTool({QStringLiteral("import-folder"), cat, root, QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(runCat({QStringLiteral("import-folder"), cat, dir.file(QStringLiteral("none"))}).exitCode, 1);
+    EXPECT_EQ(runCat({QStringLiteral("import-folder"), cat, root, QStringLiteral("--bogus")}).exitCode, 2);
     EXPECT_EQ(column(field::BookName).size(), 4);
 }
 
@@ -105,9 +83,9 @@ TEST_F(ImportCli, ImportFolderTakesFb2DescriptionUnlessTurnedOff)
     makeFile(shelf + QStringLiteral("/book.fb2"), encodedAs(fb2Xml(QStringLiteral("<section><p>Текст</p></section>"),
                                                                    QStringLiteral("windows-1251")),
                                                             "windows-1251"));
-    ToolRun r = runTool({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--topic"), QStringLiteral("Тема")});
+    ToolRun r = runCat({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--topic"), QStringLiteral("Тема")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    r = runTool({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--no-fb2-description")});
+    r = runCat({QStringLiteral("import-folder"), cat, shelf, QStringLiteral("--no-fb2-description")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(column(field::BookName), (QStringList{QStringLiteral("Анна Каренина"), QStringLiteral("book.fb2")}));
     EXPECT_EQ(column(field::Author), (QStringList{QStringLiteral("Толстой Лев"), QString()}));
@@ -116,19 +94,19 @@ TEST_F(ImportCli, ImportFolderTakesFb2DescriptionUnlessTurnedOff)
 
 TEST_F(ImportCli, ImportBonAndBbs)
 {
-    ASSERT_EQ(runTool({QStringLiteral("import-folder"), cat, root}).exitCode, 0);
+    ASSERT_EQ(runCat({QStringLiteral("import-folder"), cat, root}).exitCode, 0);
     const QString copy = dir.file(QStringLiteral("copy.bon"));
-    ToolRun r = runTool({QStringLiteral("import-bon"), copy, cat});
+    ToolRun r = runCat({QStringLiteral("import-bon"), copy, cat});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("2 row(s) added")));
     const QString damaged = dir.write(QStringLiteral("bad.bon"), "not a catalogue");
-    r = runTool({QStringLiteral("import-bon"), copy, damaged});
+    r = runCat({QStringLiteral("import-bon"), copy, damaged});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Ошибка обращения к каталогу!")));
 
     const QString bbs = makeFile(root + QStringLiteral("/files.bbs"),
                                  "a.TXT\tTitle\tAuthor\r\nmissing.txt\tOther\r\n; skipped\r\n");
-    r = runTool({QStringLiteral("import-bbs"), cat, bbs, QStringLiteral("--sep1"), QStringLiteral("t"),
+    r = runCat({QStringLiteral("import-bbs"), cat, bbs, QStringLiteral("--sep1"), QStringLiteral("t"),
                  QStringLiteral("--sep2"), QStringLiteral("T"), QStringLiteral("--targets"),
                  QStringLiteral(",Книга,Автор"), QStringLiteral("--skip"), QStringLiteral(";")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -138,12 +116,12 @@ TEST_F(ImportCli, ImportBonAndBbs)
               (QStringList{QDir(root).absoluteFilePath(QStringLiteral("a.TXT")), "missing.txt"}));
     EXPECT_EQ(column(field::Size).mid(2), (QStringList{"4", ""}));
 
-    EXPECT_EQ(runTool({QStringLiteral("import-bbs"), cat, bbs}).exitCode, 2); // no --sep1
-    EXPECT_EQ(runTool({QStringLiteral("import-bbs"), cat, bbs, QStringLiteral("--sep1"), QStringLiteral(" "),
+    EXPECT_EQ(runCat({QStringLiteral("import-bbs"), cat, bbs}).exitCode, 2); // no --sep1
+    EXPECT_EQ(runCat({QStringLiteral("import-bbs"), cat, bbs, QStringLiteral("--sep1"), QStringLiteral(" "),
                        QStringLiteral("--targets"), QStringLiteral("Книга,Том")})
                   .exitCode,
               2);
-    EXPECT_EQ(runTool({QStringLiteral("import-bbs"), cat, dir.file(QStringLiteral("none.bbs")),
+    EXPECT_EQ(runCat({QStringLiteral("import-bbs"), cat, dir.file(QStringLiteral("none.bbs")),
                        QStringLiteral("--sep1"), QStringLiteral(" ")})
                   .exitCode,
               1);
