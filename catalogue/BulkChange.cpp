@@ -5,8 +5,8 @@
 
 namespace folianto::catalogue {
 
-BulkChange::BulkChange(Catalogue& catalogue, CatalogueHost& host)
-    : catalogue_(catalogue), host_(host), wait_(std::make_unique<WaitCursor>()),
+BulkChange::BulkChange(Catalogue& catalogue)
+    : catalogue_(catalogue), host_(catalogue.host()), wait_(std::make_unique<WaitCursor>()),
       previousRowEvents_(catalogue.rowEventsOn())
 {
     catalogue_.setRowEventsOn(false);

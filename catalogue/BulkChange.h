@@ -27,7 +27,7 @@ bool postOrCancel(table::Dataset& ds);
 
 class BulkChange {
 public:
-    BulkChange(Catalogue& catalogue, CatalogueHost& host);
+    explicit BulkChange(Catalogue& catalogue);
     ~BulkChange();
     BulkChange(const BulkChange&) = delete;
     BulkChange& operator=(const BulkChange&) = delete;

@@ -208,7 +208,7 @@ void GroupCommands::changeView(int tag, const PathRewrite* paths)
     const std::vector<table::Bookmark> rows = viewRows(ds);
     const std::unique_ptr<table::Dataset> cursor = ds.clone();
 
-    BulkChange bulk(catalogue_, catalogue_.host());
+    BulkChange bulk(catalogue_);
     {
         ReturnToRow back(ds);
         switch (tag) {
@@ -265,7 +265,7 @@ void GroupCommands::mpReplaceClick()
         const std::unique_ptr<table::Dataset> cursor = ds.clone();
         const QVariant value = typed->isEmpty() ? QVariant() : QVariant(*typed);
 
-        BulkChange bulk(catalogue_, catalogue_.host());
+        BulkChange bulk(catalogue_);
         {
             ReturnToRow back(ds);
             try {

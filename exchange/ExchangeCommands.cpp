@@ -172,7 +172,7 @@ void ExchangeCommands::mImportClick()
         return;
 
     try {
-        catalogue::BulkChange bulk(cat, cat.host());
+        catalogue::BulkChange bulk(cat);
         importDbfRecords(cat.Ds(), tab, mapping, [&bulk](int percent) { bulk.setProgress(percent); });
         bulk.finish();
         cat.host().clearTopicCache();

@@ -15,7 +15,7 @@ bool TableSink::postRow()
 
 // The bar's maximum is steps − 1.
 BulkSink::BulkSink(catalogue::Catalogue& catalogue, int steps)
-    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue, catalogue.host())),
+    : catalogue_(catalogue), bulk_(std::make_unique<catalogue::BulkChange>(catalogue)),
       progress_([this](int percent) { bulk_->setProgress(percent); }), steps_(progress_, qMax(steps - 1, 1))
 {
 }

@@ -108,7 +108,7 @@ void FileCommands::mpCopyFileGroupClick()
     const bool move = mode == Answer::No;
 
     {
-        catalogue::BulkChange bulk(cat, cat.host());
+        catalogue::BulkChange bulk(cat);
         ds.first();
         group.copy([&bulk](int percent) { bulk.setProgress(percent); });
         if (links == Answer::Yes) {

@@ -140,7 +140,7 @@ TEST_F(WindowLayout, ABulkChangeShowsTheProgressBarOnlyWhileItRuns)
     triggerCommand(*form, "mCatalog");
     EXPECT_FALSE(form->progressBarShown());
     {
-        catalogue::BulkChange bulk(form->catalogue(), form->catalogue().host());
+        catalogue::BulkChange bulk(form->catalogue());
         EXPECT_TRUE(form->progressBarShown());
         bulk.setProgress(40);
         EXPECT_EQ(form->progressBar()->value(), 40);

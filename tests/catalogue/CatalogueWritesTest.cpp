@@ -71,7 +71,7 @@ TEST_F(CatalogueWrites, BulkChangeWritesOnceAtTheEndAndRestoresEverything)
     const QByteArray original = TempDir::read(path);
     const int positionsBefore = int(host.positions.size());
     {
-        BulkChange bulk(cat, host);
+        BulkChange bulk(cat);
         EXPECT_FALSE(cat.rowEventsOn());
         EXPECT_TRUE(cat.Ds().controlsDisabled());
         EXPECT_TRUE(host.progressShown);
@@ -102,7 +102,7 @@ TEST_F(CatalogueWrites, BulkChangeWritesOnceAtTheEndAndRestoresEverything)
 TEST_F(CatalogueWrites, BulkChangeLeftByAnErrorStillRestoresAndKeepsWhatWasPosted)
 {
     try {
-        BulkChange bulk(cat, host);
+        BulkChange bulk(cat);
         cat.Ds().first();
         rename(QStringLiteral("До ошибки"));
         bulk.postRow();
@@ -139,7 +139,7 @@ TEST_F(CatalogueWrites, AFailedBulkWriteThrowsAndStillRestores)
 {
     const QByteArray original = TempDir::read(path);
     {
-        BulkChange bulk(cat, host);
+        BulkChange bulk(cat);
         rename(QStringLiteral("Х"));
         bulk.postRow();
         FileSizeLimit full(64);
