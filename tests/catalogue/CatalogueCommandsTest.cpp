@@ -78,8 +78,9 @@ TEST_F(CatalogueCommandsTest, TheDefaultComesFromTheAuthorOrTopicColumnOnly)
         grid.setCurrentIndex(model.index(cat.Ds().recNo() - 1, cat.Ds().fieldIndex(column)));
         EXPECT_EQ(commands.mpDefOffered(), column != f::BookName) << column.toStdString();
         commands.mpDefClick();
-        if (column == f::BookName)
+        if (column == f::BookName) {
             EXPECT_TRUE(host.author.isEmpty() && host.topic.isEmpty());
+        }
     }
     EXPECT_EQ(host.author, QStringLiteral("Гоголь"));
     EXPECT_EQ(host.topic, QStringLiteral("Повести"));

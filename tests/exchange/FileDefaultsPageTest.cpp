@@ -63,7 +63,7 @@ TEST_F(FileDefaultsPageTest, AddingStoresLowerCaseWithoutDotsOnce)
 
 TEST_F(FileDefaultsPageTest, RemovingSelectsTheEntryBefore)
 {
-    page.setValues({{"a", "b", "c", "d"}});
+    page.setValues({.extMask = {"a", "b", "c", "d"}});
     page.LbExt()->setCurrentRow(2);
     page.ButExtDel()->click();
     EXPECT_EQ(entries(), (QStringList{"a", "b", "d"}));

@@ -86,7 +86,7 @@ TEST_F(FolderImportFb2Test, DescriptionFillsTitleAuthorAndTopicUnlessDefaultsOrO
         host.defaults.topic = c.defaultTopic;
         const std::map<QString, Row> rows = importRows();
         ASSERT_EQ(rows.size(), 4u);
-        for (const QString name : {QStringLiteral("utf8.fb2"), QStringLiteral("cp1251.fb2"), QStringLiteral("named.txt")}) {
+        for (const QString& name : {QStringLiteral("utf8.fb2"), QStringLiteral("cp1251.fb2"), QStringLiteral("named.txt")}) {
             SCOPED_TRACE(name.toStdString());
             Row expected = c.fb2Row;
             if (expected.book.isEmpty())

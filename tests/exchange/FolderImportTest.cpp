@@ -64,7 +64,7 @@ TEST_F(FolderImportTest, CountsByMaskAndScanDepth)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mask.join(u',').toStdString() + (c.scan ? " scan" : ""));
-        exchange::FolderImport counter({c.mask, c.scan});
+        exchange::FolderImport counter({.extMask = c.mask, .scan = c.scan});
         EXPECT_EQ(counter.count(root), c.titles.size());
 
         // The adding pass takes exactly what the count accepted.
@@ -80,7 +80,7 @@ TEST_F(FolderImportTest, CountsByMaskAndScanDepth)
 
 TEST_F(FolderImportTest, RowFieldsFollowTheOptions)
 {
-    host.defaults = {{QStringLiteral("txt")}, false, {}, {}, true, true, true, true};
+    host.defaults = {.extMask = {QStringLiteral("txt")}, .impExt = true, .impFolder = true, .impPath = true, .impDate = true};
     importRoot(Answer::Yes, 2);
     ASSERT_TRUE(ds().locate(field::BookName, QStringLiteral("a.TXT")));
     const QString path = QDir(root).absoluteFilePath(QStringLiteral("a.TXT"));
@@ -93,7 +93,7 @@ TEST_F(FolderImportTest, RowFieldsFollowTheOptions)
     EXPECT_TRUE(ds().isNull(field::Last));
 
     // "No": the name alone; the options off leave their fields empty.
-    host.defaults = {{QStringLiteral("txt")}, false, {}, {}, false, false, false, false};
+    host.defaults = {.extMask = {QStringLiteral("txt")}, .impExt = false, .impFolder = false, .impPath = false, .impDate = false};
     importRoot(Answer::No, 2);
     ds().last();
     EXPECT_EQ(ds().asString(field::FileName), ds().asString(field::BookName));
@@ -103,7 +103,7 @@ TEST_F(FolderImportTest, RowFieldsFollowTheOptions)
 
 TEST_F(FolderImportTest, DefaultsWinOverTheCheckBoxes)
 {
-    host.defaults = {{}, true, QStringLiteral("Автор"), QStringLiteral("Тема"), true, true};
+    host.defaults = {.scan = true, .author = QStringLiteral("Автор"), .topic = QStringLiteral("Тема"), .impExt = true, .impFolder = true};
     host.window.author = host.defaults.author; // the catalogue's new-row defaults
     host.window.topic = host.defaults.topic;
     importRoot(Answer::Yes, 6);

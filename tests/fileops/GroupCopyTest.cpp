@@ -84,8 +84,9 @@ TEST_F(GroupCopy, AnswersDecideLinksAndSources)
         EXPECT_EQ(exists(a) && exists(b), c.sourcesKept);
         EXPECT_EQ(exists(a) || exists(b), c.sourcesKept);
         EXPECT_EQ(filesIn(target()), c.copied ? (QStringList{"a.txt", "b.txt"}) : QStringList());
-        if (c.copied)
+        if (c.copied) {
             EXPECT_EQ(contentOf(target("b.txt")), bookBytes(QStringLiteral("two/b.txt")));
+        }
         EXPECT_EQ(window.cat.Ds().recNo(), 2);
         EXPECT_FALSE(window.host.progressShown);
         EXPECT_TRUE(window.cat.rowEventsOn());

@@ -54,8 +54,9 @@ TEST_F(FileOps, CopyAnswersDecideTheLinkAndTheSource)
         EXPECT_EQ(storedLinks(), QStringList{c.linkFollows ? to : src});
         EXPECT_EQ(exists(src), c.sourceKept);
         EXPECT_EQ(exists(to), c.copied);
-        if (c.copied)
+        if (c.copied) {
             EXPECT_EQ(contentOf(to), bookBytes(QStringLiteral("a.txt")));
+        }
         EXPECT_EQ(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(), c.copied ? 1 : 0);
     }
 }
