@@ -9,16 +9,16 @@
 namespace folianto::exchange {
 
 struct FileDefaults {
-    QStringList extMask;     // `FStrExt`: lower case, no dots; empty admits every file
+    QStringList extMask{};   // `FStrExt`: lower case, no dots; empty admits every file
     bool scan = false;       // `Fscan`: also the files directly inside each immediate subfolder
-    QString author;          // `FDef_Author`
-    QString topic;           // `FDef_Topic`
+    QString author{};        // `FDef_Author`
+    QString topic{};         // `FDef_Topic`
     bool impExt = false;     // `ChImpExt`: no default author → the file's extension
     bool impFolder = true;   // `ChImpFolder`: no default topic → the file's folder
     bool impPath = false;    // `ChImpPath`: the folder path into the comment
     bool impDate = false;    // `ChImpDate`: the file's date into `_First`
     bool fb2Description = true; // `ChFb2Desc`: an FB2 file's title, author and genre fill the row
-    QString program;         // `FProg`
+    QString program{};       // `FProg`
     bool arc = false;        // `ChArc`
 
     friend bool operator==(const FileDefaults&, const FileDefaults&) = default;
