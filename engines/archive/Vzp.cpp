@@ -50,6 +50,32 @@ QString zipError(zip_t* za)
     return QString::fromLocal8Bit(zip_strerror(za));
 }
 
+// An entry read as it is unpacked; a read error (a damaged entry, a bad CRC) ends the data.
+class EntryDevice : public QIODevice {
+public:
+    explicit EntryDevice(zip_file_t* file) : file_(file) { open(QIODevice::ReadOnly); }
+    ~EntryDevice() override { zip_fclose(file_); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (ended_)
+            return -1;
+        const zip_int64_t n = zip_fread(file_, data, zip_uint64_t(maxSize));
+        if (n <= 0) {
+            ended_ = true;
+            return n < 0 ? -1 : 0;
+        }
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    zip_file_t* file_;
+    bool ended_ = false;
+};
+
 } // namespace
 
 Vzp::~Vzp()
@@ -92,6 +118,19 @@ bool Vzp::readDirectory()
         entries_.append(e);
     }
     return true;
+}
+
+std::unique_ptr<QIODevice> Vzp::openEntry(int i)
+{
+    if (!za_ || i < 0 || i >= entries_.size())
+        return nullptr;
+    const QByteArray pass = codepage::toCp1251(password_);
+    zip_file_t* file = zip_fopen_index_encrypted(za_, entries_.at(i).index, 0, pass.isEmpty() ? nullptr : pass.constData());
+    if (!file) {
+        lastError_ = zipError(za_);
+        return nullptr;
+    }
+    return std::make_unique<EntryDevice>(file);
 }
 
 bool Vzp::mayWrite(const QString& target)

@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class QIODevice;
 struct zip;
 
 namespace folianto::archive {
@@ -64,6 +66,11 @@ public:
     // failure leaves nothing behind. Returns the number of files written; false in `ok` when
     // any listed entry failed.
     int extract(bool* ok = nullptr);
+
+    // The unpacked bytes of entry `i` as a sequential read-only device, opened, without writing
+    // anything to disk; nothing when the entry cannot be opened. The device reads from this
+    // archive and must not outlive it or its release().
+    std::unique_ptr<QIODevice> openEntry(int i);
 
     // Packs the listed files; the archive is replaced only when writing succeeded.
     bool pack();

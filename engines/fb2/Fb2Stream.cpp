@@ -172,6 +172,7 @@ bool Fb2Stream::feed()
     if (got <= 0)
         return false;
     chunk.truncate(got);
+    bytesRead_ += got;
     xml_.addData(cutLongRuns(decode(chunk)));
     return true;
 }

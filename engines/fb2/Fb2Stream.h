@@ -34,6 +34,8 @@ public:
     bool readNext();
     QXmlStreamReader& xml() { return xml_; }
     bool failed() const { return failed_; }
+    // Bytes taken from the device so far; counts on sequential devices too.
+    qint64 bytesRead() const { return bytesRead_; }
 
 private:
     bool feed();
@@ -48,6 +50,7 @@ private:
     QStringDecoder decoder_;
     bool started_ = false;
     bool failed_ = false;
+    qint64 bytesRead_ = 0;
     // The run splitter's state across chunks.
     bool inMarkup_ = false;
     int entityLength_ = -1; // characters since '&' inside an entity reference, -1 outside
