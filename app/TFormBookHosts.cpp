@@ -6,6 +6,7 @@
 #include "app/options/OptionsCommands.h"
 #include "catalogue/CatalogueCommands.h"
 #include "engines/codepage/CodePages.h"
+#include "exchange/BookDescription.h"
 #include "exchange/ImportDbfPage.h"
 #include "reader/ReaderCommands.h"
 #include "reader/CardFileEntries.h"
@@ -124,6 +125,11 @@ catalogue::CardFileEntries TFormBook::Hosts::cardFileEntries(table::Dataset& row
                                                               const std::function<void()>& whileSearching)
 {
     return reader::LocateCardFile(row, locationSettings(whileSearching), archiveRequest());
+}
+
+std::optional<fb2::Fb2Description> TFormBook::Hosts::bookDescription(const QString& file)
+{
+    return exchange::readBookDescription(file);
 }
 
 // --- the reader ------------------------------------------------------------------------------

@@ -56,6 +56,7 @@ public:
     void setDefaultTopic(const QString& topic) override { form_.settings_.defaultTopic = topic; }
     QString infoText() const override { return form_.infoText(); }
     catalogue::CardFileEntries cardFileEntries(table::Dataset& row, const std::function<void()>& whileSearching) override;
+    std::optional<fb2::Fb2Description> bookDescription(const QString& file) override;
 
     // the catalogue view
     void setRememberedSort(const QString& indName) override { form_.settings_.indexName = indName; }

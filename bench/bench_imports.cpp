@@ -1,9 +1,10 @@
 // The imports that add rows in bulk: a folder of 10,000 files (1,000 in each of ten subfolders)
 // counted and imported with its write; the same for 10,000 FictionBooks whose descriptions fill
-// the rows; a 100,000-row catalogue merged into another of 100,000 rows with its write; a
+// the rows, plain and each packed in its own zip; a 100,000-row catalogue merged into another of 100,000 rows with its write; a
 // 50,000-line description file read and imported with its write.
 
 #include "catalogue/CatalogueRecord.h"
+#include "engines/archive/Vzp.h"
 #include "exchange/CatalogueMerge.h"
 #include "exchange/DescriptionImport.h"
 #include "exchange/FolderImport.h"
@@ -11,6 +12,8 @@
 #include "engines/codepage/CodePages.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -122,13 +125,34 @@ const QString& fb2Tree()
     return root;
 }
 
+// The same books, each packed alone into `<name>.fb2.zip` in a tree of the same shape.
+const QString& zippedFb2Tree()
+{
+    static const QString root = [] {
+        const QString from = fb2Tree();
+        const QString r = workDir().filePath(QStringLiteral("fb2zip"));
+        QDirIterator it(from, {QStringLiteral("*.fb2")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString book = it.next();
+            const QString zip = r + book.mid(from.size()) + QStringLiteral(".zip");
+            QDir().mkpath(QFileInfo(zip).absolutePath());
+            archive::Vzp packer;
+            packer.setArchiveName(zip);
+            packer.filesToProcess() = {book};
+            if (!packer.pack())
+                qFatal("cannot pack %s", qPrintable(book));
+        }
+        return r;
+    }();
+    return root;
+}
+
 // The whole folder import of 10,000 FictionBooks, each row taking its book's description.
-void BM_FolderImportOf10000Fb2(benchmark::State& state)
+void folderImportOf10000Fb2(benchmark::State& state, const QString& root)
 {
     FileDefaults options;
     options.scan = true;
     const FolderImport import(options);
-    const QString& root = fb2Tree();
     const QString out = workDir().filePath(QStringLiteral("fb2.bon"));
     for (auto _ : state) {
         table::Dataset ds;
@@ -143,6 +167,15 @@ void BM_FolderImportOf10000Fb2(benchmark::State& state)
             state.SkipWithError("the descriptions were not taken");
     }
 }
+void BM_FolderImportOf10000Fb2(benchmark::State& state)
+{
+    folderImportOf10000Fb2(state, fb2Tree());
+}
+void BM_FolderImportOf10000ZippedFb2(benchmark::State& state)
+{
+    folderImportOf10000Fb2(state, zippedFb2Tree());
+}
+BENCHMARK(BM_FolderImportOf10000ZippedFb2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FolderImportOf10000Fb2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A catalogue file of `rows` rows with every field filled.

@@ -5,7 +5,6 @@
 #include "catalogue/CatalogueRecord.h"
 #include "catalogue/WaitCursor.h"
 #include "engines/table/Collation.h"
-#include "engines/fb2/Fb2Description.h"
 #include "engines/table/Dataset.h"
 #include "util/FileSystem.h"
 #include "util/Interaction.h"
@@ -234,7 +233,7 @@ void BookCard::ButFileClick()
 
 void BookCard::takeFb2Description(const QString& file)
 {
-    const auto description = fb2::readDescription(file);
+    const auto description = services_.bookDescription ? services_.bookDescription(file) : std::nullopt;
     if (!description)
         return;
     // Through the controls, which write into the row.

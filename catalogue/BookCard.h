@@ -4,6 +4,8 @@
 // types; what the card maps itself (topic, decoding, opening mode, archive entry) is written
 // by acceptChanges() when the dialog ends with OK. The caller posts the row.
 
+#include "engines/fb2/Fb2Description.h"
+
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -43,6 +45,8 @@ struct BookCardServices {
     // Packs a file into a zip archive showing the card's progress bar (`ZipFile`); true when the
     // archive holds it. Unset: `ButZip` does nothing.
     std::function<bool(const QString& file, const QString& archive, QProgressBar* bar)> zipFile;
+    // A FictionBook's title, author and genre for a chosen file, zipped or not. Unset: none.
+    std::function<std::optional<fb2::Fb2Description>(const QString& file)> bookDescription;
 };
 
 class BookCard : public QObject {

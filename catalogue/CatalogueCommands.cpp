@@ -80,6 +80,7 @@ bool CatalogueCommands::ShowBookCard(bool newRow, const QString& givenFile)
         services.zipFile = [this](const QString& file, const QString& archive, QProgressBar* bar) {
             return host_.zipFile(file, archive, bar);
         };
+        services.bookDescription = [this](const QString& file) { return host_.bookDescription(file); };
         services.rebuildTopics = [this]() -> std::optional<QStringList> { return topicCache_.rebuild(catalogue_.Ds()); };
         BookCard card(*page, ds, services);
 

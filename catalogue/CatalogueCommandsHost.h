@@ -1,12 +1,15 @@
 #pragma once
 // What the catalogue's commands need of the window beyond every command's needs: the open
 // book (a new card closes it), the link check, the default author and topic, the info label,
-// the book file search (which the reader owns) and packing a file into a zip archive.
+// the book file search (which the reader owns), packing a file into a zip archive and reading
+// a FictionBook's description, zipped or not.
 
+#include "engines/fb2/Fb2Description.h"
 #include "util/CommandHost.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QProgressBar;
 
@@ -35,6 +38,8 @@ public:
     // Locates the row's `_FileName` and lists its archive's entries; `whileSearching` runs
     // during a long search so that the windows stay painted.
     virtual CardFileEntries cardFileEntries(table::Dataset& row, const std::function<void()>& whileSearching) = 0;
+    // The title, author and genre of a FictionBook file or of one packed in a zip archive.
+    virtual std::optional<fb2::Fb2Description> bookDescription(const QString& file) = 0;
 };
 
 } // namespace folianto::catalogue

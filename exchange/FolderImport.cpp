@@ -1,7 +1,7 @@
 #include "exchange/FolderImport.h"
 
 #include "catalogue/CatalogueRecord.h"
-#include "engines/fb2/Fb2Description.h"
+#include "exchange/BookDescription.h"
 #include "exchange/ImportSink.h"
 #include "util/Paths.h"
 
@@ -36,11 +36,11 @@ void listFolder(const QString& folder, Visit visit)
     }
 }
 
-// A FictionBook's own title, author and first genre over the file's name, extension and
+// A FictionBook's (or a zipped one's) own title, author and first genre over the file's name, extension and
 // folder; the defaults the user set stay. Values are cut to their fields' widths.
 void takeFb2Description(const QString& path, const FileDefaults& options, table::Dataset& ds)
 {
-    const auto description = fb2::readDescription(path);
+    const auto description = readBookDescription(path);
     if (!description)
         return;
     const auto put = [&ds](const QString& name, const QString& value) {

@@ -1,5 +1,6 @@
 #include "engines/fb2/Fb2Description.h"
 
+#include "engines/fb2/Fb2Genres.h"
 #include "engines/fb2/Fb2Stream.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ std::optional<Fb2Description> readDescription(QIODevice& device)
     bool inTitleInfo = false, inAuthor = false;
     QString* text = nullptr;
     QString genre;
-    while (in.readNext() && device.pos() <= kLongestHead) {
+    while (in.readNext() && in.bytesRead() <= kLongestHead) {
         QXmlStreamReader& xml = in.xml();
         const QStringView qualified = xml.qualifiedName();
         const QStringView name = qualified.sliced(qualified.indexOf(u':') + 1);
@@ -51,7 +52,7 @@ std::optional<Fb2Description> readDescription(QIODevice& device)
             if (name == u"author")
                 inAuthor = false;
             if (name == u"genre" && found.genre.isEmpty())
-                found.genre = simplified(genre);
+                found.genre = genreName(simplified(genre));
             into = nullptr;
             text = nullptr;
         } else if (xml.isCharacters()) {

@@ -11,7 +11,8 @@ namespace folianto::fb2 {
 struct Fb2Description {
     QString title;
     QString author; // "Фамилия Имя" of the first author (a nickname when there are no names)
-    QString genre;  // the first genre's code as written, e.g. "prose_classic"
+    QString genre;  // the first genre by its Russian name ("Классическая проза" for
+                    // prose_classic); a code not in FictionBook's list as written
 };
 
 // Reads only the head of the file, up to the end of the title information. Nothing when the

@@ -1,7 +1,8 @@
 // A FictionBook chosen for a new card fills the title, the author and the topic from its
-// description; a default author or topic stays.
+// description, also when the book is packed in a zip; a default author or topic stays.
 
 #include "BookCardFixture.h"
+#include "archive/ArchiveFixtures.h"
 
 #include <QStringEncoder>
 
@@ -24,12 +25,20 @@ QByteArray fb2Book(const char* encoding)
 
 TEST_F(CardFromFb2, TheDescriptionFillsTheEmptyDefaults)
 {
-    struct Case { const char* name; const char* encoding; QString defaultAuthor, defaultTopic, author, topic; };
+    struct Case {
+        const char* name;
+        const char* encoding;
+        bool zipped;
+        QString defaultAuthor, defaultTopic, author, topic;
+    };
     const Case cases[] = {
-        {"no defaults, utf-8", "utf-8", {}, {}, QStringLiteral("Гоголь Николай"), QStringLiteral("prose_rus_classic")},
-        {"no defaults, windows-1251", "windows-1251", {}, {}, QStringLiteral("Гоголь Николай"),
-         QStringLiteral("prose_rus_classic")},
-        {"defaults stay", "utf-8", QStringLiteral("Толстой"), QStringLiteral("Проза"), QStringLiteral("Толстой"),
+        {"no defaults, utf-8", "utf-8", false, {}, {}, QStringLiteral("Гоголь Николай"),
+         QStringLiteral("Русская классическая проза")},
+        {"no defaults, windows-1251", "windows-1251", false, {}, {}, QStringLiteral("Гоголь Николай"),
+         QStringLiteral("Русская классическая проза")},
+        {"zipped, windows-1251", "windows-1251", true, {}, {}, QStringLiteral("Гоголь Николай"),
+         QStringLiteral("Русская классическая проза")},
+        {"defaults stay", "utf-8", false, QStringLiteral("Толстой"), QStringLiteral("Проза"), QStringLiteral("Толстой"),
          QStringLiteral("Проза")},
     };
     for (const Case& c : cases) {
@@ -38,7 +47,14 @@ TEST_F(CardFromFb2, TheDescriptionFillsTheEmptyDefaults)
             s.defaultAuthor = c.defaultAuthor;
             s.defaultTopic = c.defaultTopic;
         });
-        const QString file = dir.write(QStringLiteral("books/souls.fb2"), fb2Book(c.encoding));
+        QString file;
+        if (c.zipped) {
+            QDir().mkpath(dir.file(QStringLiteral("books")));
+            file = dir.file(QStringLiteral("books/souls.fb2.zip"));
+            makeZip(file, {{"souls.fb2", fb2Book(c.encoding)}});
+        } else {
+            file = dir.write(QStringLiteral("books/souls.fb2"), fb2Book(c.encoding));
+        }
         expectFileDialog(file);
         expectCard(true, [&](QDialog& d) {
             EXPECT_EQ(card(d).DBEBook->text(), QStringLiteral("Мёртвые души"));

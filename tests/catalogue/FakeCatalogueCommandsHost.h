@@ -23,6 +23,10 @@ public:
     QString infoText() const override { return info; }
     bool zipFile(const QString&, const QString&, QProgressBar*) override { return false; }
     catalogue::CardFileEntries cardFileEntries(table::Dataset&, const std::function<void()>&) override { return {}; }
+    std::optional<fb2::Fb2Description> bookDescription(const QString& file) override
+    {
+        return fb2::readDescription(file);
+    }
 
     bool open = false;
 };

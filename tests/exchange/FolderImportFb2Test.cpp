@@ -1,6 +1,7 @@
 // FictionBook descriptions filling the rows of the folder import, per the import options.
 
 #include "ImportFixture.h"
+#include "archive/ArchiveFixtures.h"
 #include "exchange/FolderImport.h"
 #include "exchange/ImportSink.h"
 #include "fb2/Fb2Fixture.h"
@@ -37,13 +38,15 @@ protected:
         // Recognised by what it holds, not by its name.
         makeFile(root + QStringLiteral("/named.txt"), fb2Xml(body).toUtf8());
         makeFile(root + QStringLiteral("/plain.fb2"), proseParagraphs(2).join(u'\n').toUtf8());
+        makeZip(root + QStringLiteral("/zipped.fb2.zip"),
+                {{"zipped.fb2", encodedAs(fb2Xml(body, QStringLiteral("windows-1251")), "windows-1251")}});
     }
 
     // The rows the import of `root` adds, by file name.
     std::map<QString, Row> importRows()
     {
         const int before = ds().recordCount();
-        ui.expectQuestion(ImportCommands::folderQuestion(4), Answer::No, Question::YesNoCancel);
+        ui.expectQuestion(ImportCommands::folderQuestion(5), Answer::No, Question::YesNoCancel);
         commands.ImportFiles(root);
         const QStringList books = column(field::BookName).mid(before);
         const QStringList authors = column(field::Author).mid(before);
@@ -62,13 +65,13 @@ TEST_F(FolderImportFb2Test, DescriptionFillsTitleAuthorAndTopicUnlessDefaultsOrO
 {
     const QString title = QStringLiteral("Анна Каренина");
     const QString author = QStringLiteral("Толстой Лев");
-    const QString genre = QStringLiteral("prose_classic");
+    const QString genre = QStringLiteral("Классическая проза");
     const QString folder = QStringLiteral("полка");
     struct Case {
         const char* name;
         bool fb2;
         QString defaultAuthor, defaultTopic;
-        Row fb2Row; // for each of the three FictionBooks, the name standing for the file's own
+        Row fb2Row; // for each of the four FictionBooks, the name standing for the file's own
     } cases[] = {
         {"on", true, {}, {}, {title, author, genre}},
         {"on, default author", true, QStringLiteral("Автор"), {}, {title, QStringLiteral("Автор"), genre}},
@@ -85,8 +88,9 @@ TEST_F(FolderImportFb2Test, DescriptionFillsTitleAuthorAndTopicUnlessDefaultsOrO
         host.defaults.author = c.defaultAuthor;
         host.defaults.topic = c.defaultTopic;
         const std::map<QString, Row> rows = importRows();
-        ASSERT_EQ(rows.size(), 4u);
-        for (const QString& name : {QStringLiteral("utf8.fb2"), QStringLiteral("cp1251.fb2"), QStringLiteral("named.txt")}) {
+        ASSERT_EQ(rows.size(), 5u);
+        for (const QString& name : {QStringLiteral("utf8.fb2"), QStringLiteral("cp1251.fb2"), QStringLiteral("named.txt"),
+                                    QStringLiteral("zipped.fb2.zip")}) {
             SCOPED_TRACE(name.toStdString());
             Row expected = c.fb2Row;
             if (expected.book.isEmpty())
@@ -110,7 +114,7 @@ TEST_F(FolderImportFb2Test, DroppedFileTakesItsDescription)
     ASSERT_EQ(exchange::FolderImport(options).addList({root + QStringLiteral("/cp1251.fb2")}, true, sink), 1);
     EXPECT_EQ(column(field::BookName).mid(before), QStringList{QStringLiteral("Анна Каренина")});
     EXPECT_EQ(column(field::Author).mid(before), QStringList{QStringLiteral("Толстой Лев")});
-    EXPECT_EQ(column(field::Topic).mid(before), QStringList{QStringLiteral("prose_classic")});
+    EXPECT_EQ(column(field::Topic).mid(before), QStringList{QStringLiteral("Классическая проза")});
 }
 
 } // namespace

@@ -22,7 +22,7 @@ TEST(Fb2Description, TitleFirstAuthorAndFirstGenreInEachEncoding)
         ASSERT_TRUE(found) << encoding;
         EXPECT_EQ(found->title, QStringLiteral("Анна Каренина")) << encoding;
         EXPECT_EQ(found->author, QStringLiteral("Толстой Лев")) << encoding;
-        EXPECT_EQ(found->genre, QStringLiteral("prose_classic")) << encoding;
+        EXPECT_EQ(found->genre, QStringLiteral("Классическая проза")) << encoding;
     }
 }
 
@@ -55,4 +55,30 @@ TEST(Fb2Description, OnlyTheHeadIsReadAndOtherFilesGiveNothing)
         EXPECT_FALSE(fb2::readDescription(otherDevice)) << other.data();
     }
     EXPECT_FALSE(fb2::readDescription(QStringLiteral("/nonexistent/book.fb2")));
+}
+
+TEST(Fb2Description, GenreCodesOfTheListAreNamedOthersStayAsWritten)
+{
+    const struct {
+        const char* written;
+        QString topic;
+    } cases[] = {
+        {"sf_fantasy", QStringLiteral("Фэнтези")},
+        {" PROSE_RUS_CLASSIC\n", QStringLiteral("Русская классическая проза")},
+        {"det_irony", QStringLiteral("Иронический детектив")},
+        {"my_own_shelf", QStringLiteral("my_own_shelf")},
+        {"Проза", QStringLiteral("Проза")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        QByteArray bytes = test::fb2Xml(QString())
+                               .replace(QStringLiteral("<genre>prose_classic</genre>"),
+                                        QStringLiteral("<genre>%1</genre>").arg(QString::fromUtf8(c.written)))
+                               .toUtf8();
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        const auto found = fb2::readDescription(device);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->genre, c.topic);
+    }
 }
