@@ -78,13 +78,13 @@ TablePage::TablePage(QWidget* page, TablePageServices services) : QObject(page),
         {butAddFilt_, &TablePage::ButAddFiltClick},     {butDelFilt_, &TablePage::ButDelFiltClick},
         {butTestFilt_, &TablePage::ButTestFiltClick},
     };
-    for (const auto& [button, handler] : clicks)
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+    for (const auto& click : clicks)
+        connect(click.first, &QAbstractButton::clicked, this, [this, handler = click.second] { (this->*handler)(); });
     const std::pair<QListWidget*, Handler> doubleClicks[] = {
         {lbFld_, &TablePage::ButAddSortClick}, {lbSort_, &TablePage::ButDelSortClick},
         {lbFilt_, &TablePage::ButDelFiltClick}};
-    for (const auto& [list, handler] : doubleClicks)
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, handler] { (this->*handler)(); });
+    for (const auto& click : doubleClicks)
+        connect(click.first, &QListWidget::itemDoubleClicked, this, [this, handler = click.second] { (this->*handler)(); });
     for (QObject* watched : {static_cast<QObject*>(edVal_), static_cast<QObject*>(lbSort_),
                              static_cast<QObject*>(lbFilt_)})
         watched->installEventFilter(this);
