@@ -130,10 +130,11 @@ void PropertiesPanel::connectEdits()
     typedLines_ = {{DBEBookName, field::BookName}, {DBEAuthor, field::Author}, {DBETopic, field::Topic},
                    {DBEPercent, field::Percent},   {DBESize, field::Size}};
     memos_ = {{DBMFileName, field::FileName}, {DBMComment, field::Comment}};
-    for (const auto& [edit, name] : typedLines_)
-        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) { writeField(name, text); });
-    for (const auto& [memo, name] : memos_) {
-        connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, name] {
+    for (const auto& line : typedLines_)
+        connect(line.first, &QLineEdit::textEdited, this,
+                [this, name = line.second](const QString& text) { writeField(name, text); });
+    for (const auto& m : memos_) {
+        connect(m.first, &QPlainTextEdit::textChanged, this, [this, memo = m.first, name = m.second] {
             if (!showing_)
                 writeField(name, memo->toPlainText());
         });
