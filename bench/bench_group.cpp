@@ -39,6 +39,7 @@ struct Window final : bench::QuietCatalogueHost, CatalogueCommandsHost {
     QString infoText() const override { return {}; }
     CardFileEntries cardFileEntries(table::Dataset&, const std::function<void()>&) override { return {}; }
     bool zipFile(const QString&, const QString&, QProgressBar*) override { return false; }
+    std::optional<fb2::Fb2Description> bookDescription(const QString&) override { return std::nullopt; }
 };
 
 QTemporaryDir& folder()
