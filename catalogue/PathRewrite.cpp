@@ -6,10 +6,7 @@ namespace folianto::catalogue {
 
 QString linkFolder(const QString& link)
 {
-    const QString folder = util::folderOfPath(link);
-    if (folder.isEmpty() || util::isPathSeparator(folder.back()))
-        return folder;
-    return folder + util::nativeSeparator();
+    return util::withTrailingSeparator(util::folderOfPath(link));
 }
 
 bool rewriteUseful(const PathRewrite& r)
