@@ -17,12 +17,13 @@ void DeleteCurrentRow(Catalogue& catalogue)
         return;
     if (!util::interaction().confirm(deleteRowQuestion()))
         return;
-    RemoveCurrentRow(catalogue, catalogue.host());
+    RemoveCurrentRow(catalogue);
 }
 
-void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host)
+void RemoveCurrentRow(Catalogue& catalogue)
 {
     table::Dataset& ds = catalogue.Ds();
+    CatalogueHost& host = catalogue.host();
     const table::Bookmark row = ds.bookmark();
     host.closeOpenBook(); // whichever row goes
     ds.gotoBookmark(row); // the close may have moved the cursor

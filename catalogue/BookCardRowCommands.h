@@ -7,7 +7,6 @@ namespace folianto::catalogue {
 
 class Catalogue;
 class CatalogueCommandsHost;
-class CatalogueHost;
 
 // `mDeleteClick`: asks "Удалить книгу из списка ?", closes an open book in place, deletes the
 // current row (written through) and puts the cursor on the row before it, or on the first row
@@ -17,7 +16,7 @@ QString deleteRowQuestion();
 
 // Deletes the current row without asking: an open book is closed in place first (its progress
 // written), then the row goes and the cursor steps back as DeleteCurrentRow says.
-void RemoveCurrentRow(Catalogue& catalogue, CatalogueHost& host);
+void RemoveCurrentRow(Catalogue& catalogue);
 
 // `mpCloneClick`: appends a copy of the current row's stored fields (link, traces and codes
 // included) without the open-book mark, and posts it; the copy becomes current. Errors are

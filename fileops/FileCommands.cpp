@@ -150,7 +150,7 @@ void FileCommands::remove(const QString& source)
         return;
     }
     if (answer == Answer::Yes)
-        catalogue::RemoveCurrentRow(host_.catalogue(), host_.catalogue().host());
+        catalogue::RemoveCurrentRow(host_.catalogue());
 }
 
 } // namespace folianto::fileops
