@@ -23,15 +23,12 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     layout->setContentsMargins(6, 2, 6, 2);
     layout->setSpacing(3);
 
-    auto* rg = new QGroupBox(page);
-    rg->setObjectName(QStringLiteral("RgFiles"));
+    auto* rg = util::named(new QGroupBox(page), "RgFiles");
     auto* rgLayout = new QVBoxLayout(rg);
     rgLayout->setContentsMargins(6, 2, 6, 2);
     rgLayout->setSpacing(0);
-    rgLeft_ = new QRadioButton(QStringLiteral("Заменить, подставить, удалить левую часть пути"), rg);
-    rgWhole_ = new QRadioButton(QStringLiteral("Заменить, удалить весь путь к файлу"), rg);
-    rgLeft_->setObjectName(QStringLiteral("RgFiles0"));
-    rgWhole_->setObjectName(QStringLiteral("RgFiles1"));
+    rgLeft_ = util::named(new QRadioButton(QStringLiteral("Заменить, подставить, удалить левую часть пути"), rg), "RgFiles0");
+    rgWhole_ = util::named(new QRadioButton(QStringLiteral("Заменить, удалить весь путь к файлу"), rg), "RgFiles1");
     rgLayout->addWidget(rgLeft_);
     rgLayout->addWidget(rgWhole_);
     layout->addWidget(rg);
@@ -42,8 +39,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     srcFolder->addWidget(edPathSrc_, 1);
     layout->addLayout(srcFolder);
 
-    panLeft_ = new QWidget(page);
-    panLeft_->setObjectName(QStringLiteral("PanLeft"));
+    panLeft_ = util::named(new QWidget(page), "PanLeft");
     auto* left = new QVBoxLayout(panLeft_);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(3);
@@ -51,8 +47,7 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
                                panLeft_));
     auto* srcRow = new QHBoxLayout;
     edLeftSrc_ = util::named(new QLineEdit(panLeft_), "EdLeftSrc");
-    butCutLeft_ = new QPushButton(QStringLiteral("<----"), panLeft_);
-    butCutLeft_->setObjectName(QStringLiteral("ButCutLeft"));
+    butCutLeft_ = util::named(new QPushButton(QStringLiteral("<----"), panLeft_), "ButCutLeft");
     butCutLeft_->setAutoDefault(false);
     // The button must not take the focus: leaving `EdPathSrc` would drop its selection.
     butCutLeft_->setFocusPolicy(Qt::NoFocus);
@@ -63,16 +58,14 @@ FilePathPage::FilePathPage(QWidget* page) : QObject(page)
     edLeftDst_ = util::named(new QLineEdit(panLeft_), "EdLeftDst");
     left->addWidget(edLeftDst_);
     auto* chRow = new QHBoxLayout;
-    chLeft_ = new QCheckBox(QStringLiteral("Подставить слева в любом случае"), panLeft_);
-    chLeft_->setObjectName(QStringLiteral("ChLeft"));
+    chLeft_ = util::named(new QCheckBox(QStringLiteral("Подставить слева в любом случае"), panLeft_), "ChLeft");
     chRow->addWidget(chLeft_);
     chRow->addWidget(new QLabel(QStringLiteral("(если образец не найден, или не указан)"), panLeft_));
     chRow->addStretch();
     left->addLayout(chRow);
     layout->addWidget(panLeft_);
 
-    panDst_ = new QWidget(page);
-    panDst_->setObjectName(QStringLiteral("PanDst"));
+    panDst_ = util::named(new QWidget(page), "PanDst");
     auto* dst = new QVBoxLayout(panDst_);
     dst->setContentsMargins(0, 0, 0, 0);
     dst->addWidget(new QLabel(kReplaceWith, panDst_));
