@@ -103,17 +103,14 @@ TFormDate::TFormDate(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     setObjectName(QStringLiteral("FormDate"));
     setFixedSize(clientSize());
 
-    auto* panTop = new QWidget(this);
-    panTop->setObjectName(QStringLiteral("PanTop"));
+    auto* panTop = util::named(new QWidget(this), "PanTop");
     panTop->setGeometry(0, 0, clientSize().width(), kHeaderHeight);
-    monBar_ = new MonthBar(Qt::Horizontal, panTop);
-    monBar_->setObjectName(QStringLiteral("MonBar"));
+    monBar_ = util::named(new MonthBar(Qt::Horizontal, panTop), "MonBar");
     monBar_->setRange(-10000, 10000);
     monBar_->setPageStep(0);
     monBar_->setFocusPolicy(Qt::NoFocus);
     monBar_->setGeometry(0, 0, 98, kHeaderHeight);
-    panMon_ = new QLabel(panTop);
-    panMon_->setObjectName(QStringLiteral("PanMon"));
+    panMon_ = util::named(new QLabel(panTop), "PanMon");
     panMon_->setAlignment(Qt::AlignCenter);
     panMon_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panMon_->setAutoFillBackground(true);
@@ -124,8 +121,7 @@ TFormDate::TFormDate(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     const int arrow = 17;
     panMon_->setGeometry(arrow, 1, 98 - 2 * arrow, kHeaderHeight - 2);
 
-    edY_ = new YearBox(panTop);
-    edY_->setObjectName(QStringLiteral("EdY"));
+    edY_ = util::named(new YearBox(panTop), "EdY");
     edY_->setRange(1, 5000);
     edY_->setWrapping(false);
     edY_->setValue(1900);
