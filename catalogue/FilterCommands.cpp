@@ -13,10 +13,6 @@
 
 namespace folianto::catalogue {
 
-namespace {
-const QString kFilter = QStringLiteral("&Фильтр");
-
-// Back to a remembered row; one that no longer passes the filter leaves the cursor where it is.
 void returnTo(table::Dataset& ds, const table::Bookmark& row)
 {
     if (!row.isValid())
@@ -26,6 +22,9 @@ void returnTo(table::Dataset& ds, const table::Bookmark& row)
     } catch (const std::exception&) {
     }
 }
+
+namespace {
+const QString kFilter = QStringLiteral("&Фильтр");
 
 // Gives the table its filter, switched on or off; throws when the engine cannot read it.
 void setFilter(table::Dataset& ds, const QString& text, bool on)

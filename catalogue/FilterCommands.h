@@ -12,6 +12,7 @@ class QTableView;
 
 namespace folianto::table {
 class Dataset;
+struct Bookmark;
 }
 
 namespace folianto::catalogue {
@@ -62,5 +63,8 @@ private:
 QString columnTitleOf(const QString& field);
 // The field of the grid's selected column; `_BookName` without a selected column.
 QString selectedFieldOf(const QTableView& grid, const table::Dataset& ds);
+// Back to a remembered row; one that is gone or no longer passes the filter leaves the cursor
+// where it is, and so does an empty bookmark.
+void returnTo(table::Dataset& ds, const table::Bookmark& row);
 
 } // namespace folianto::catalogue

@@ -90,15 +90,7 @@ void deleteEach(const std::vector<table::Bookmark>& rows, table::Dataset& cursor
 class ReturnToRow {
 public:
     explicit ReturnToRow(table::Dataset& ds) : ds_(ds), row_(ds.hasCurrentRow() ? ds.bookmark() : table::Bookmark{}) {}
-    ~ReturnToRow()
-    {
-        if (!row_.isValid() || !ds_.bookmarkValid(row_))
-            return;
-        try {
-            ds_.gotoBookmark(row_);
-        } catch (const std::exception&) {
-        }
-    }
+    ~ReturnToRow() { returnTo(ds_, row_); }
     ReturnToRow(const ReturnToRow&) = delete;
     ReturnToRow& operator=(const ReturnToRow&) = delete;
 
