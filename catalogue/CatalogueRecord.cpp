@@ -44,6 +44,12 @@ const CatalogueField* catalogueField(const QString& name)
     return nullptr;
 }
 
+int catalogueFieldNumber(const QString& name)
+{
+    const CatalogueField* f = catalogueField(name);
+    return f ? int(f - catalogueFields().data()) : -1;
+}
+
 QStringList catalogueColumnTitles()
 {
     QStringList titles;

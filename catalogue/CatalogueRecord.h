@@ -64,6 +64,8 @@ const QList<CatalogueField>& catalogueFields();
 table::FieldDefs catalogueFieldDefs();
 // The entry of a field by name, or null when the catalogue has no such field.
 const CatalogueField* catalogueField(const QString& name);
+// The number of a field by name (its grid column), or -1 when the catalogue has no such field.
+int catalogueFieldNumber(const QString& name);
 // Column titles by field number (empty where a field has none).
 QStringList catalogueColumnTitles();
 

@@ -11,15 +11,6 @@ namespace folianto::catalogue {
 
 namespace {
 
-int fieldNumber(const QString& name)
-{
-    const QList<CatalogueField>& fields = catalogueFields();
-    for (int i = 0; i < fields.size(); ++i)
-        if (fields[i].def.name == name)
-            return i;
-    return -1;
-}
-
 QString fieldNameAt(int number)
 {
     const QList<CatalogueField>& fields = catalogueFields();
@@ -29,11 +20,11 @@ QString fieldNameAt(int number)
 // The grid's columns are the catalogue's fields in order; the ones a cell's look depends on are
 // found once rather than on every paint.
 struct MarkedColumns {
-    int bookName = fieldNumber(field::BookName);
-    int cur = fieldNumber(field::Cur);
-    int percent = fieldNumber(field::Percent);
-    int size = fieldNumber(field::Size);
-    int testFile = fieldNumber(field::TestFile);
+    int bookName = catalogueFieldNumber(field::BookName);
+    int cur = catalogueFieldNumber(field::Cur);
+    int percent = catalogueFieldNumber(field::Percent);
+    int size = catalogueFieldNumber(field::Size);
+    int testFile = catalogueFieldNumber(field::TestFile);
 };
 
 const MarkedColumns& markedColumns()

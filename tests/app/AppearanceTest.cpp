@@ -83,11 +83,6 @@ TEST_F(Appearance, ReadingLookColumnsAndGeometryTakeEffectAndComeBackUnchanged)
     }
 }
 
-int fieldNumber(const QString& name)
-{
-    return int(catalogue::catalogueField(name) - catalogue::catalogueFields().data());
-}
-
 // The stored columns' title colours and fonts reach the grid's titles and cells, the sort
 // marking still colours the sorted title, and every column look outlasts the window.
 TEST_F(Appearance, StoredColumnLooksAreDrawnAndTheSortMarkStillWins)
@@ -119,9 +114,9 @@ TEST_F(Appearance, StoredColumnLooksAreDrawnAndTheSortMarkStillWins)
         auto* header = dynamic_cast<catalogue::GridHeader*>(form->grid()->horizontalHeader());
         ASSERT_NE(header, nullptr);
         QAbstractItemModel& model = *form->grid()->model();
-        const int book = fieldNumber(catalogue::field::BookName);
-        const int author = fieldNumber(catalogue::field::Author);
-        const int topic = fieldNumber(catalogue::field::Topic);
+        const int book = catalogue::catalogueFieldNumber(catalogue::field::BookName);
+        const int author = catalogue::catalogueFieldNumber(catalogue::field::Author);
+        const int topic = catalogue::catalogueFieldNumber(catalogue::field::Topic);
 
         // Titles: the plain column shows its own colour and font ...
         EXPECT_EQ(model.headerData(author, Qt::Horizontal, Qt::FontRole).value<QFont>(), titleFont.toQFont());
