@@ -18,13 +18,6 @@ QString cellFilter(const QString& field, const QString& value)
     return field + u'=' + quoteFilterText(value);
 }
 
-QString replacementSelection(const QString& field, const QString& value)
-{
-    if (value.isEmpty())
-        return u'(' + field + QStringLiteral("= null)");
-    return cellFilter(field, value);
-}
-
 QString withinFilter(const QString& selection, const QString& filter)
 {
     return selection + QStringLiteral(" and ( ") + filter + QStringLiteral(" )");

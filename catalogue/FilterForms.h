@@ -18,8 +18,6 @@ QString cellFilter(const QString& field, const QString& value);
 // The topic filter: _Topic='t', or _Topic=null for the empty topic.
 QString topicFilter(const QString& topic);
 
-// The rows a replacement changes: (fld= null) for an empty value, fld='v' otherwise.
-QString replacementSelection(const QString& field, const QString& value);
 // A selection narrowed by the catalogue's active filter: S and ( T ).
 QString withinFilter(const QString& selection, const QString& filter);
 

@@ -244,7 +244,7 @@ void GroupCommands::mpReplaceClick()
         host_.repaintWindow();
 
         // The rows holding the value, case-sensitively, among those the active filter keeps.
-        const QString selection = replacementSelection(name, old);
+        const QString selection = cellFilter(name, old);
         const QString active = ds.filterText();
         const bool narrow = ds.filtered() && !active.isEmpty() && active != selection;
         std::vector<table::Bookmark> rows;
