@@ -149,19 +149,12 @@ protected:
         }
         ds().first();
     }
-    // One field of every row in the file, in title order.
+    // One field of every row in the file, in title order (the order they were stored in).
     QStringList stored(const QString& field) const
     {
-        table::Dataset file;
-        file.setFieldDefs(catalogue::catalogueFieldDefs());
-        file.setFileName(cat.fileName());
-        file.open();
-        QStringList out;
-        for (file.first(); !file.eof(); file.next())
-            out.append(file.asString(f::BookName) + u'=' + file.asString(field));
-        file.setFileName({});
-        file.close();
-        return out;
+        return readRows(cat.fileName(), [&field](const table::Dataset& row) -> QString {
+            return row.asString(f::BookName) + u'=' + row.asString(field);
+        });
     }
     void filterBy(const QString& title, const QString& field)
     {
