@@ -9,7 +9,7 @@
 #include "catalogue/FilterForms.h"
 #include "catalogue/PathRewrite.h"
 #include "util/Interaction.h"
-#include "util/TFormTopic.h"
+#include "util/PageDialog.h"
 
 #include <QTableView>
 #include <vector>
@@ -172,18 +172,12 @@ void GroupCommands::deleteAll()
 
 bool GroupCommands::askPathRewrite(const QString& folder, PathRewrite& out)
 {
-    {
-        util::TFormTopic dialog(host_.dialogParent());
-        FilePathPage page(dialog.addPage(FilePathPage::name()));
-        dialog.selectPage(FilePathPage::name());
-        dialog.setWindowTitle(FilePathPage::caption());
-        PathRewrite in;
-        in.oldDir = folder;
-        page.setValues(in);
-        if (util::interaction().runDialog(dialog) != QDialog::Accepted)
-            return false;
-        out = page.values();
-    }
+    PathRewrite in;
+    in.oldDir = folder;
+    const std::optional<PathRewrite> typed = util::runPageDialog<FilePathPage>(host_.dialogParent(), in);
+    if (!typed)
+        return false;
+    out = *typed;
     host_.repaintWindow();
     if (!rewriteUseful(out))
         return false;

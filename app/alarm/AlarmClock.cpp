@@ -1,7 +1,7 @@
 #include "app/alarm/AlarmClock.h"
 
 #include "app/alarm/QtAlarmSound.h"
-#include "app/options/OptionsPage.h"
+#include "util/PageDialog.h"
 #include "util/Clock.h"
 #include "util/Interaction.h"
 #include "util/Shell.h"
@@ -28,7 +28,7 @@ AlarmClock::~AlarmClock()
 
 bool AlarmClock::runPage(QWidget* parent, settings::ProgramSettings& settings)
 {
-    const auto values = runOptionsPage<AlarmPage>(parent, {hour_, minute_, settings.alarmFile});
+    const auto values = util::runPageDialog<AlarmPage>(parent, {hour_, minute_, settings.alarmFile});
     if (!values)
         return false;
     settings.alarmFile = values->file;

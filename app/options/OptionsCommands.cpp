@@ -3,7 +3,6 @@
 #include "app/MenuSet.h"
 #include "app/TFormCommon.h"
 #include "app/alarm/AlarmClock.h"
-#include "app/options/OptionsPage.h"
 #include "app/options/PartPage.h"
 #include "app/options/SearchPage.h"
 #include "app/options/WorkOptions.h"
@@ -36,7 +35,7 @@ OptionsCommands::OptionsCommands(catalogue::Catalogue& catalogue, MenuSet& menus
     pages_.add(4, pageRunner<exchange::FileDefaultsPage>(fileWorkIn, fileWorkOut));
     // The table page changes the grid's columns and fonts at once, through the window's services.
     pages_.add(5, [this](QWidget* parent, settings::ProgramSettings& s) {
-        const auto out = runOptionsPage<catalogue::TablePage>(parent, tableWorkIn(s),
+        const auto out = util::runPageDialog<catalogue::TablePage>(parent, tableWorkIn(s),
                                                               host_.tablePageServices());
         if (out)
             tableWorkOut(*out, s);

@@ -3,7 +3,7 @@
 // its page on the settings: the page takes its values from them and, on "OK", its values go
 // back into them. Cancel changes nothing. A subsystem adds its page with one `add` call.
 
-#include "app/options/OptionsPage.h"
+#include "util/PageDialog.h"
 #include "app/settings/ProgramSettings.h"
 
 #include <functional>
@@ -30,7 +30,7 @@ private:
     std::map<int, Runner> runners_;
 };
 
-// The entry of a page class (see OptionsPage.h): `in` makes the page's values of the settings;
+// The entry of a page class (see util/PageDialog.h): `in` makes the page's values of the settings;
 // `out` writes confirmed values into a copy of them, which replaces them only when `out` did
 // not throw, so a refused value leaves every setting as it was.
 template <class Page>
@@ -39,7 +39,7 @@ OptionsPageRegistry::Runner pageRunner(
     std::function<void(const typename Page::Values&, settings::ProgramSettings&)> out)
 {
     return [in = std::move(in), out = std::move(out)](QWidget* parent, settings::ProgramSettings& s) {
-        const auto values = runOptionsPage<Page>(parent, in(s));
+        const auto values = util::runPageDialog<Page>(parent, in(s));
         if (!values)
             return false;
         settings::ProgramSettings changed = s;
