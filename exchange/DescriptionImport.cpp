@@ -177,11 +177,10 @@ std::array<QString, 4> splitDescriptionLine(const QString& line, const std::arra
     return fields;
 }
 
-int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
-                           const DescriptionSettings& settings, ImportSink& sink)
+void importDescriptionLines(const QStringList& lines, const QString& baseFolder,
+                            const DescriptionSettings& settings, ImportSink& sink)
 {
     table::Dataset& ds = sink.ds();
-    const int before = sink.posted();
     for (const QString& line : lines) {
         if (startsWithNonEmpty(line, settings.skip1) || startsWithNonEmpty(line, settings.skip2)) {
             sink.step();
@@ -215,7 +214,6 @@ int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
         sink.postRow();
         sink.step();
     }
-    return sink.posted() - before;
 }
 
 } // namespace folianto::exchange
