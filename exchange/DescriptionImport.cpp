@@ -145,8 +145,6 @@ QStringList descriptionLines(const QString& text, const QString& merge)
 
 QStringList preparedDescriptionLines(const QString& text, const DescriptionSettings& settings)
 {
-    if (text.isEmpty())
-        return {};
     return descriptionLines(text, settings.merge);
 }
 
