@@ -33,10 +33,10 @@ int runImportFolder(const QStringList& args)
 
     FileDefaults options;
     if (const auto ext = parsed->value(QStringLiteral("ext")))
-        for (QString e : ext->split(u',', Qt::SkipEmptyParts)) {
-            e.remove(u'.');
+        for (const QString& typed : ext->split(u',', Qt::SkipEmptyParts)) {
+            const QString e = folianto::exchange::maskExtension(typed);
             if (!e.isEmpty() && !options.extMask.contains(e, Qt::CaseInsensitive))
-                options.extMask.append(e.toLower());
+                options.extMask.append(e);
         }
     options.scan = parsed->has(QStringLiteral("subfolders"));
     options.author = parsed->value(QStringLiteral("author")).value_or(QString());
