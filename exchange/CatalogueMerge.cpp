@@ -16,7 +16,7 @@ std::unique_ptr<table::Dataset> loadOtherCatalogue(const QString& path, const ta
     return other;
 }
 
-int mergeCatalogueRows(table::Dataset& other, ImportSink& sink)
+void mergeCatalogueRows(table::Dataset& other, ImportSink& sink)
 {
     table::Dataset& ds = sink.ds();
     // Stored fields by position in both tables; the catalogue's row mark is left empty.
@@ -26,7 +26,6 @@ int mergeCatalogueRows(table::Dataset& other, ImportSink& sink)
             && ds.fieldDef(f).name != catalogue::field::Cur)
             fields.append(f);
 
-    const int before = sink.posted();
     for (other.first(); !other.eof(); other.next()) {
         ds.append();
         for (int f : fields)
@@ -34,7 +33,6 @@ int mergeCatalogueRows(table::Dataset& other, ImportSink& sink)
         sink.postRow();
         sink.step();
     }
-    return sink.posted() - before;
 }
 
 } // namespace folianto::exchange

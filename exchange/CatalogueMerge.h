@@ -18,7 +18,7 @@ class ImportSink;
 // table::TableError when the file cannot be loaded.
 std::unique_ptr<table::Dataset> loadOtherCatalogue(const QString& path, const table::FieldDefs& defs);
 
-// Appends every row of `other`, from its first, to the sink's table. Returns the rows posted.
-int mergeCatalogueRows(table::Dataset& other, ImportSink& sink);
+// Appends every row of `other`, from its first, to the sink's table; the sink counts the rows posted.
+void mergeCatalogueRows(table::Dataset& other, ImportSink& sink);
 
 } // namespace folianto::exchange

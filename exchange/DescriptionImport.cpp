@@ -145,8 +145,6 @@ QStringList descriptionLines(const QString& text, const QString& merge)
 
 QStringList preparedDescriptionLines(const QString& text, const DescriptionSettings& settings)
 {
-    if (text.isEmpty())
-        return {};
     return descriptionLines(text, settings.merge);
 }
 
@@ -177,11 +175,10 @@ std::array<QString, 4> splitDescriptionLine(const QString& line, const std::arra
     return fields;
 }
 
-int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
-                           const DescriptionSettings& settings, ImportSink& sink)
+void importDescriptionLines(const QStringList& lines, const QString& baseFolder,
+                            const DescriptionSettings& settings, ImportSink& sink)
 {
     table::Dataset& ds = sink.ds();
-    const int before = sink.posted();
     for (const QString& line : lines) {
         if (startsWithNonEmpty(line, settings.skip1) || startsWithNonEmpty(line, settings.skip2)) {
             sink.step();
@@ -215,7 +212,6 @@ int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
         sink.postRow();
         sink.step();
     }
-    return sink.posted() - before;
 }
 
 } // namespace folianto::exchange

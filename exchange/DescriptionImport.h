@@ -55,10 +55,10 @@ QString effectiveSeparator(const QString& separator);
 // The four fields of a line, trimmed of blanks and control characters at both ends.
 std::array<QString, 4> splitDescriptionLine(const QString& line, const std::array<QString, 3>& separators);
 
-// Appends a row per usable line. `baseFolder` is the description file's folder with a trailing
-// separator. Returns the rows posted.
-int importDescriptionLines(const QStringList& lines, const QString& baseFolder,
-                           const DescriptionSettings& settings, ImportSink& sink);
+// Appends a row per usable line; the sink counts the rows posted. `baseFolder` is the
+// description file's folder with a trailing separator.
+void importDescriptionLines(const QStringList& lines, const QString& baseFolder,
+                            const DescriptionSettings& settings, ImportSink& sink);
 
 // The lines of a description text as the settings join them; empty when nothing is left.
 QStringList preparedDescriptionLines(const QString& text, const DescriptionSettings& settings);

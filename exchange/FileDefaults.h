@@ -24,4 +24,11 @@ struct FileDefaults {
     friend bool operator==(const FileDefaults&, const FileDefaults&) = default;
 };
 
+// An extension as the mask keeps it: without dots, in lower case; empty when nothing is left.
+inline QString maskExtension(QString typed)
+{
+    typed.remove(u'.');
+    return typed.toLower();
+}
+
 } // namespace folianto::exchange

@@ -158,8 +158,7 @@ void FileDefaultsPage::ButAddExtClick()
     const std::optional<QString> answer = util::interaction().inputText(maskCaption(), maskPrompt(), QString());
     if (!answer || answer->isEmpty())
         return;
-    QString ext = *answer;
-    ext.remove(u'.');
+    const QString ext = maskExtension(*answer);
     if (ext.isEmpty())
         return; // nothing but dots
     for (int i = 0; i < lbExt_->count(); ++i) {
@@ -169,7 +168,7 @@ void FileDefaultsPage::ButAddExtClick()
             return;
         }
     }
-    lbExt_->addItem(ext.toLower());
+    lbExt_->addItem(ext);
     updateExtButtons();
 }
 

@@ -101,23 +101,23 @@ int FolderImport::traverseList(const QStringList& paths, bool fullPath, ImportSi
 
 int FolderImport::ScanFolder(const QString& folder, bool fullPath, ImportSink* sink) const
 {
-    int n = ScanFolderFiles(folder, fullPath, sink);
-    if (options_.scan) {
-        // One level only: the subfolders' own subfolders are never listed.
-        listFolder(folder, [&](const QFileInfo& info) {
-            if (info.isDir())
-                n += ScanFolderFiles(info.filePath(), fullPath, sink);
-        });
-    }
+    QStringList subfolders;
+    int n = ScanFolderFiles(folder, fullPath, sink, options_.scan ? &subfolders : nullptr);
+    // One level only: the subfolders' own subfolders are never listed.
+    for (const QString& subfolder : std::as_const(subfolders))
+        n += ScanFolderFiles(subfolder, fullPath, sink, nullptr);
     return n;
 }
 
-int FolderImport::ScanFolderFiles(const QString& folder, bool fullPath, ImportSink* sink) const
+int FolderImport::ScanFolderFiles(const QString& folder, bool fullPath, ImportSink* sink,
+                                  QStringList* subfolders) const
 {
     int n = 0;
     listFolder(folder, [&](const QFileInfo& info) {
         if (info.isFile()) // regular files (also through a link); not folders, devices, pipes
             n += ImportFile(info, fullPath, sink);
+        else if (subfolders && info.isDir())
+            subfolders->append(info.filePath());
     });
     return n;
 }

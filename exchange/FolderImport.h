@@ -37,7 +37,8 @@ public:
 
 private:
     int ScanFolder(const QString& folder, bool fullPath, ImportSink* sink) const;
-    int ScanFolderFiles(const QString& folder, bool fullPath, ImportSink* sink) const;
+    // The files directly inside `folder`; its subfolders are collected when `subfolders` is given.
+    int ScanFolderFiles(const QString& folder, bool fullPath, ImportSink* sink, QStringList* subfolders) const;
     int ImportFile(const QFileInfo& file, bool fullPath, ImportSink* sink) const;
     int traverseList(const QStringList& paths, bool fullPath, ImportSink* sink) const;
 

@@ -1,5 +1,6 @@
 // The description of a FictionBook found in a book file, plain or zipped, read in memory.
 
+#include "ImportFixture.h"
 #include "archive/ArchiveFixtures.h"
 #include "exchange/BookDescription.h"
 #include "fb2/Fb2Fixture.h"
@@ -19,14 +20,6 @@ QByteArray fb2Book(const char* encoding = "utf-8")
     return encodedAs(fb2Xml(body, QString::fromLatin1(encoding)), encoding);
 }
 
-QString writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-    return path;
-}
-
 TEST(BookDescription, FoundInPlainAndZippedBooks)
 {
     TempDir dir;
@@ -36,7 +29,7 @@ TEST(BookDescription, FoundInPlainAndZippedBooks)
         std::function<QString(const QString&)> make; // writes the file under the given path
         bool found;
     } cases[] = {
-        {"plain", [](const QString& p) { return writeFile(p, fb2Book()); }, true},
+        {"plain", [](const QString& p) { return makeFile(p, fb2Book()); }, true},
         {"zipped, windows-1251",
          [](const QString& p) { return makeZip(p, {{"book.fb2", fb2Book("windows-1251")}}), p; }, true},
         {"stored, not named as a FictionBook, after a text entry",
@@ -55,7 +48,7 @@ TEST(BookDescription, FoundInPlainAndZippedBooks)
              return p;
          },
          false},
-        {"plain text", [&](const QString& p) { return writeFile(p, prose); }, false},
+        {"plain text", [&](const QString& p) { return makeFile(p, prose); }, false},
         {"missing", [](const QString& p) { return p; }, false},
     };
     int n = 0;

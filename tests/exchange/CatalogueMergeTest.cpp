@@ -2,6 +2,7 @@
 
 #include "ImportFixture.h"
 #include "exchange/CatalogueMerge.h"
+#include "support/CatalogueRows.h"
 
 using namespace folianto;
 using namespace folianto::test;
@@ -16,8 +17,7 @@ protected:
     QString makeOther()
     {
         table::Dataset other;
-        other.setFieldDefs(catalogue::catalogueFieldDefs());
-        other.createEmpty();
+        newCatalogueTable(other);
         for (int i = 1; i <= 3; ++i) {
             other.append();
             other.setValue(field::BookName, QStringLiteral("Книга %1").arg(i));

@@ -1,6 +1,7 @@
 // The import commands of folianto-cat, run as a process on files made in the test.
 
 #include "ImportFixture.h"
+#include "catalogue/CatalogueFixtures.h"
 #include "fb2/Fb2Fixture.h"
 #include "support/CatTool.h"
 
@@ -26,14 +27,7 @@ protected:
     // Column `name` of the catalogue file, in storage order.
     QStringList column(const QString& name)
     {
-        table::Dataset ds;
-        ds.setFieldDefs(catalogue::catalogueFieldDefs());
-        ds.setFileName(cat);
-        ds.open();
-        QStringList values;
-        for (ds.first(); !ds.eof(); ds.next())
-            values.append(ds.asString(name));
-        return values;
+        return readRows(cat, [&name](const table::Dataset& ds) { return ds.asString(name); });
     }
 
     TempDir dir;

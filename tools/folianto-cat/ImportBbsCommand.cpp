@@ -4,6 +4,7 @@
 #include "ImportOptions.h"
 #include "exchange/DescriptionImport.h"
 #include "exchange/ImportSink.h"
+#include "util/Paths.h"
 
 #include <QFileInfo>
 
@@ -90,6 +91,6 @@ int runImportBbs(const QStringList& args)
         return 1;
     }
     TableSink sink(ds);
-    importDescriptionLines(lines, info.absolutePath() + u'/', settings, sink);
+    importDescriptionLines(lines, folianto::util::withTrailingSeparator(info.absolutePath()), settings, sink);
     return saveCatalogueForCommand(ds, file, sink.posted());
 }

@@ -33,10 +33,10 @@ int runImportFolder(const QStringList& args)
 
     FileDefaults options;
     if (const auto ext = parsed->value(QStringLiteral("ext")))
-        for (QString e : ext->split(u',', Qt::SkipEmptyParts)) {
-            e.remove(u'.');
+        for (const QString& typed : ext->split(u',', Qt::SkipEmptyParts)) {
+            const QString e = folianto::exchange::maskExtension(typed);
             if (!e.isEmpty() && !options.extMask.contains(e, Qt::CaseInsensitive))
-                options.extMask.append(e.toLower());
+                options.extMask.append(e);
         }
     options.scan = parsed->has(QStringLiteral("subfolders"));
     options.author = parsed->value(QStringLiteral("author")).value_or(QString());
@@ -50,12 +50,12 @@ int runImportFolder(const QStringList& args)
     folianto::table::Dataset ds;
     if (!openCatalogueForCommand(ds, file))
         return 1;
-    const FolderImport import(options);
-    if (import.countList(dirs) <= 0) {
+    // No question is asked here, so the adding pass alone tells whether there was anything to add;
+    // with nothing added the catalogue is not written.
+    folianto::exchange::TableSink sink(ds);
+    if (FolderImport(options).addList(dirs, !parsed->has(QStringLiteral("names-only")), sink) <= 0) {
         printError(QStringLiteral("Нет файлов для добавления!"));
         return 1;
     }
-    folianto::exchange::TableSink sink(ds);
-    import.addList(dirs, !parsed->has(QStringLiteral("names-only")), sink);
     return saveCatalogueForCommand(ds, file, sink.posted());
 }
