@@ -28,19 +28,22 @@ struct QuietCatalogueHost : catalogue::CatalogueHost {
     QString indName = catalogue::field::BookName;
 };
 
-// Every question gets `answer`, every input box `text`; the dialogs are cancelled.
+// Every question gets `answer`, every input box `text`, the folder dialog `folder`; the other
+// dialogs are cancelled. The messages shown are kept.
 struct FixedAnswers final : util::Interaction {
     util::Answer answer = util::Answer::No;
     QString text;
+    QString folder;
+    QStringList messages;
 
-    void message(const QString&, util::MessageKind) override {}
+    void message(const QString& shown, util::MessageKind) override { messages.append(shown); }
     util::Answer ask(const QString&, util::Question, util::MessageKind) override { return answer; }
     std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return text; }
     QString openFileName(const util::FileDialogRequest&) override { return {}; }
     QStringList openFileNames(const util::FileDialogRequest&) override { return {}; }
     QString saveFileName(const util::FileDialogRequest&) override { return {}; }
     util::FileChoice saveFileChoice(const util::FileDialogRequest&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return {}; }
+    QString folderName(const QString&, const QString&) override { return folder; }
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
     int runDialog(QDialog&) override { return 0; }

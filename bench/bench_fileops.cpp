@@ -7,12 +7,12 @@
 #include "catalogue/CatalogueRecord.h"
 #include "fileops/FileCommands.h"
 #include "fileops/FileCommandsHost.h"
-#include "tests/catalogue/FakeCatalogueHost.h"
 #include "util/Interaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "BenchStand.h"
 #include "QtBenchMain.h"
 
 #include <benchmark/benchmark.h>
@@ -21,30 +21,12 @@ namespace {
 
 using namespace folianto;
 
-// Chooses the folder it is told and answers Yes (links follow) and Yes (copy).
-class Answers : public util::Interaction {
-public:
-    QString folder;
-    void message(const QString& text, util::MessageKind) override { messages.append(text); }
-    util::Answer ask(const QString&, util::Question, util::MessageKind) override { return util::Answer::Yes; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const util::FileDialogRequest&) override { return {}; }
-    QStringList openFileNames(const util::FileDialogRequest&) override { return {}; }
-    QString saveFileName(const util::FileDialogRequest&) override { return {}; }
-    util::FileChoice saveFileChoice(const util::FileDialogRequest&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return folder; }
-    std::optional<QFont> chooseFont(const QFont&) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-    int runDialog(QDialog&) override { return 0; }
-    QStringList messages;
-};
-
 class Host : public fileops::FileCommandsHost {
 public:
     catalogue::Catalogue& catalogue() override { return cat; }
     reader::LocationSettings locationSettings() override { return {}; }
     void repaintWindow() override {}
-    test::FakeCatalogueHost host;
+    bench::QuietCatalogueHost host;
     catalogue::Catalogue cat{host};
 };
 
@@ -70,7 +52,8 @@ void BM_GroupCopy1000Files(benchmark::State& state)
     }
     ds.saveToFile(dir.filePath(QStringLiteral("books.bon")));
 
-    Answers answers;
+    bench::FixedAnswers answers; // the folder chosen, Yes (links follow) and Yes (copy)
+    answers.answer = util::Answer::Yes;
     util::setInteraction(&answers);
     Host host;
     host.cat.OpenCatalogue(dir.filePath(QStringLiteral("books.bon")));

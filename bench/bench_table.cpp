@@ -243,16 +243,33 @@ void BM_FilterLike(benchmark::State& state)
 }
 BENCHMARK(BM_FilterLike)->Apply(sizes);
 
+// Repeats one search from the first row; with `sorted` the view is first sorted on the
+// searched field, as after a click on the column's header.
+void runLocate(benchmark::State& state, Dataset& ds, const QString& name, const QString& value,
+               folianto::table::LocateOptions opts, bool sorted)
+{
+    if (sorted) {
+        ds.addIndex(name, name);
+        ds.setIndexName(name);
+    }
+    for (auto _ : state) {
+        ds.first();
+        benchmark::DoNotOptimize(ds.locate(name, value, opts));
+    }
+}
+
+// A prefix of the last row's file name, found only at the end.
+QString lastFileNamePrefix(Dataset& ds)
+{
+    ds.last();
+    return ds.asString(field::FileName).chopped(4);
+}
+
 void BM_LocateByPrefix(benchmark::State& state)
 {
     Dataset ds;
     openCatalogue(ds, rowsOf(state));
-    ds.last();
-    const QString prefix = ds.asString(field::FileName).chopped(4); // found only at the end
-    for (auto _ : state) {
-        ds.first();
-        benchmark::DoNotOptimize(ds.locate(field::FileName, prefix, {true, false}));
-    }
+    runLocate(state, ds, field::FileName, lastFileNamePrefix(ds), {true, false}, false);
 }
 BENCHMARK(BM_LocateByPrefix)->Apply(sizes);
 
@@ -260,27 +277,17 @@ void BM_LocateTitleByPrefixIgnoringCase(benchmark::State& state)
 {
     Dataset ds;
     openCatalogue(ds, rowsOf(state));
-    for (auto _ : state) {
-        ds.first();
-        benchmark::DoNotOptimize(ds.locate(field::BookName, QStringLiteral("НЕТ ТАКОЙ"), {true, true}));
-    }
+    runLocate(state, ds, field::BookName, QStringLiteral("НЕТ ТАКОЙ"), {true, true}, false);
 }
 BENCHMARK(BM_LocateTitleByPrefixIgnoringCase)->Apply(sizes);
 
-// The same two searches with the view sorted on the searched field, as after a click on the
-// column's header: only the run of rows alike in letters is looked at.
+// The same two searches with the view sorted on the searched field: only the run of rows
+// alike in letters is looked at.
 void BM_LocateByPrefixSortedOnTheField(benchmark::State& state)
 {
     Dataset ds;
     openCatalogue(ds, rowsOf(state));
-    ds.last();
-    const QString prefix = ds.asString(field::FileName).chopped(4);
-    ds.addIndex(field::FileName, field::FileName);
-    ds.setIndexName(field::FileName);
-    for (auto _ : state) {
-        ds.first();
-        benchmark::DoNotOptimize(ds.locate(field::FileName, prefix, {true, false}));
-    }
+    runLocate(state, ds, field::FileName, lastFileNamePrefix(ds), {true, false}, true);
 }
 BENCHMARK(BM_LocateByPrefixSortedOnTheField)->Apply(sizes);
 
@@ -288,12 +295,7 @@ void BM_LocateTitleIgnoringCaseSortedOnTheField(benchmark::State& state)
 {
     Dataset ds;
     openCatalogue(ds, rowsOf(state));
-    ds.addIndex(field::BookName, field::BookName);
-    ds.setIndexName(field::BookName);
-    for (auto _ : state) {
-        ds.first();
-        benchmark::DoNotOptimize(ds.locate(field::BookName, QStringLiteral("ЗИМНЯЯ СНЕГ"), {true, true}));
-    }
+    runLocate(state, ds, field::BookName, QStringLiteral("ЗИМНЯЯ СНЕГ"), {true, true}, true);
 }
 BENCHMARK(BM_LocateTitleIgnoringCaseSortedOnTheField)->Apply(sizes);
 

@@ -189,7 +189,8 @@ bool renameFileSafely(const QString& source, const QString& target)
         return false;
     if (source == target)
         return true;
-    const bool targetTaken = QFileInfo(target).exists() || QFileInfo(target).isSymLink();
+    const QFileInfo targetInfo(target);
+    const bool targetTaken = targetInfo.exists() || targetInfo.isSymLink();
     if (targetTaken && !sameFile(source, target))
         return false;
     const QByteArray from = QFile::encodeName(source);

@@ -50,6 +50,13 @@ QString zipError(zip_t* za)
     return QString::fromLocal8Bit(zip_strerror(za));
 }
 
+// Opens entry `index` for reading, with the password (in the archive's codepage) when one is set.
+zip_file_t* openEncrypted(zip_t* za, zip_uint64_t index, const QString& password)
+{
+    const QByteArray pass = codepage::toCp1251(password);
+    return zip_fopen_index_encrypted(za, index, 0, pass.isEmpty() ? nullptr : pass.constData());
+}
+
 // An entry read as it is unpacked; a read error (a damaged entry, a bad CRC) ends the data.
 class EntryDevice : public QIODevice {
 public:
@@ -124,8 +131,7 @@ std::unique_ptr<QIODevice> Vzp::openEntry(int i)
 {
     if (!za_ || i < 0 || i >= entries_.size())
         return nullptr;
-    const QByteArray pass = codepage::toCp1251(password_);
-    zip_file_t* file = zip_fopen_index_encrypted(za_, entries_.at(i).index, 0, pass.isEmpty() ? nullptr : pass.constData());
+    zip_file_t* file = openEncrypted(za_, entries_.at(i).index, password_);
     if (!file) {
         lastError_ = zipError(za_);
         return nullptr;
@@ -179,8 +185,7 @@ int Vzp::extract(bool* ok)
 
 bool Vzp::extractEntry(const VzpEntry& e)
 {
-    const QByteArray pass = codepage::toCp1251(password_);
-    zip_file_t* zf = zip_fopen_index_encrypted(za_, e.index, 0, pass.isEmpty() ? nullptr : pass.constData());
+    zip_file_t* zf = openEncrypted(za_, e.index, password_);
     if (!zf) {
         lastError_ = zipError(za_);
         return false;

@@ -154,8 +154,8 @@ const QHash<QString, QString>& genreNames()
 
 QString genreName(QStringView code)
 {
-    const QString key = code.toString().toLower();
-    return genreNames().value(key, code.toString());
+    const QString written = code.toString();
+    return genreNames().value(written.toLower(), written);
 }
 
 } // namespace folianto::fb2

@@ -64,6 +64,11 @@ protected:
     QString link() const { return window.cat.Ds().asString(catalogue::field::FileName); }
     static bool exists(const QString& p) { return QFileInfo::exists(p); }
     static QByteArray contentOf(const QString& p) { return TempDir::read(p); }
+    // The files of a folder by name, hidden ones (a left-over temporary copy) included.
+    static QStringList filesIn(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
     // A folder nobody may create files in: a read-only folder, or for root (who passes every
     // permission) a folder of the process file system.
     QString unwritableFolder() const

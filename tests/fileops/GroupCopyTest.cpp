@@ -30,10 +30,6 @@ protected:
         commands.mpCopyFileGroupClick();
         ui.verifyAllConsumed();
     }
-    QStringList filesIn(const QString& folder) const
-    {
-        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
 };
 
 TEST_F(GroupCopy, CountsOnlyStoredLinksThatNameFiles)

@@ -57,7 +57,7 @@ TEST_F(FileOps, CopyAnswersDecideTheLinkAndTheSource)
         if (c.copied) {
             EXPECT_EQ(contentOf(to), bookBytes(QStringLiteral("a.txt")));
         }
-        EXPECT_EQ(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(), c.copied ? 1 : 0);
+        EXPECT_EQ(filesIn(target.path()).size(), c.copied ? 1 : 0);
     }
 }
 
@@ -107,7 +107,7 @@ TEST_F(FileOps, CopyThatFailsChangesNothing)
         EXPECT_EQ(contentOf(src), bookBytes(QStringLiteral("a.txt"), 200000));
     }
     EXPECT_EQ(contentOf(kept), QByteArray("the file that was there"));
-    EXPECT_EQ(QDir(dir.file(QStringLiteral("full"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(filesIn(dir.file(QStringLiteral("full"))).size(), 1);
 }
 
 TEST_F(FileOps, AMissingFileIsReportedByTheLocatedPathOrTheStoredLink)
