@@ -211,7 +211,7 @@ std::shared_ptr<const TextRanks> RowStore::textRanks(int field) const
         rankCache_.resize(size_t(format_.fieldCount()));
     auto& cached = rankCache_[size_t(field)];
     if (!cached)
-        cached = std::make_shared<const TextRanks>(rankTexts(order_, format_, field));
+        cached = std::make_shared<const TextRanks>(rankTexts(byId_, firstId_, format_, field));
     return cached;
 }
 

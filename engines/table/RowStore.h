@@ -63,7 +63,7 @@ private:
     // The observers as they are when a change begins (one may detach while it is told).
     using Observers = QVarLengthArray<RowObserver*, 8>;
     Observers observersNow() const;
-    void changed() { rankCache_.clear(); } // before observers hear of a change
+    void changed() { rankCache_.clear(); } // whenever the rows change: what was derived from them goes
     int storageIndex(const Row* row) const; // -1 when not stored
     void renumber();
     void deleteAll();

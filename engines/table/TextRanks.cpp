@@ -11,9 +11,8 @@
 namespace folianto::table {
 
 // Each distinct text gets its collation key once, and only those keys are sorted.
-TextRanks rankTexts(const RowSequence& order, const RowFormat& format, int field)
+TextRanks rankTexts(const std::vector<Row*>& rows, qint64 firstId, const RowFormat& format, int field)
 {
-    const std::vector<Row*> rows = order.toVector();
     struct Hash {
         size_t operator()(std::u16string_view v) const { return qHash(QStringView(v.data(), qsizetype(v.size()))); }
     };
@@ -22,7 +21,7 @@ TextRanks rankTexts(const RowSequence& order, const RowFormat& format, int field
     std::vector<std::u16string_view> distinct;
     std::vector<quint32> idOf(rows.size(), 0);
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (format.isNull(rows[i], field))
+        if (!rows[i] || format.isNull(rows[i], field))
             continue;
         const QStringView t = format.text(rows[i], field);
         const std::u16string_view v(t.utf16(), size_t(t.size()));
@@ -67,19 +66,9 @@ TextRanks rankTexts(const RowSequence& order, const RowFormat& format, int field
             ++rank;
         rankOfId[keys[k].id] = rank;
     }
-    TextRanks ranks;
-    ranks.top = rank;
-    qint64 lowest = rows.empty() ? 0 : rows.front()->id, highest = lowest;
-    for (const Row* r : rows) {
-        lowest = std::min(lowest, r->id);
-        highest = std::max(highest, r->id);
-    }
-    ranks.firstId = lowest;
-    ranks.byId.assign(rows.empty() ? 0 : size_t(highest - lowest + 1), 0);
-    for (size_t i = 0; i < rows.size(); ++i)
-        ranks.byId[size_t(rows[i]->id - lowest)] = rankOfId[idOf[i]];
-    return ranks;
+    for (quint32& id : idOf)
+        id = rankOfId[id];
+    return {std::move(idOf), firstId, rank};
 }
-
 
 } // namespace folianto::table

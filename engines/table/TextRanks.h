@@ -4,7 +4,6 @@
 // the collation keys are built once however often a cursor sorts by that field.
 
 #include "engines/table/RowData.h"
-#include "engines/table/RowSequence.h"
 
 #include <vector>
 
@@ -17,7 +16,8 @@ struct TextRanks {
     quint32 of(const Row* row) const { return byId[size_t(row->id - firstId)]; }
 };
 
-// Ranks of the field's texts over the rows given; equal texts share a rank.
-TextRanks rankTexts(const RowSequence& rows, const RowFormat& format, int field);
+// Ranks of the field's texts over rows indexed by id - firstId (null where a row was removed);
+// equal texts share a rank.
+TextRanks rankTexts(const std::vector<Row*>& rows, qint64 firstId, const RowFormat& format, int field);
 
 } // namespace folianto::table

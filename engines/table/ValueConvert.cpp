@@ -15,14 +15,25 @@ QString fieldMessage(const FieldDef& def, const QString& text)
     return QStringLiteral("Значение \"%1\" не подходит для поля %2").arg(text, def.name);
 }
 
-QVariant toText(const FieldDef& def, const QVariant& v)
+// Null for empty text; text longer than the field's width cut to it (a memo has no width).
+QVariant fittedText(const FieldDef& def, QString text)
 {
-    QString text = v.typeId() == QMetaType::QDate ? valueText(v) : v.toString();
     if (text.isEmpty())
         return {};
     if (def.type != FieldType::Memo && def.size > 0 && text.size() > def.size)
         text.truncate(def.size);
     return text;
+}
+
+// Each kind of field reads a typed text (QStringView) or a value of any type (QVariant).
+QVariant textValue(const FieldDef& def, QStringView text)
+{
+    return fittedText(def, text.toString());
+}
+
+QVariant textValue(const FieldDef& def, const QVariant& v)
+{
+    return fittedText(def, v.typeId() == QMetaType::QDate ? valueText(v) : v.toString());
 }
 
 bool fitsField(const FieldDef& def, qlonglong n)
@@ -32,7 +43,7 @@ bool fitsField(const FieldDef& def, qlonglong n)
     return n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max();
 }
 
-QVariant integerFromText(const FieldDef& def, QStringView text)
+QVariant integerValue(const FieldDef& def, QStringView text)
 {
     const QStringView t = text.trimmed();
     if (t.isEmpty())
@@ -44,7 +55,7 @@ QVariant integerFromText(const FieldDef& def, QStringView text)
     return int(n);
 }
 
-QVariant toInteger(const FieldDef& def, const QVariant& v)
+QVariant integerValue(const FieldDef& def, const QVariant& v)
 {
     if (v.typeId() == QMetaType::Bool)
         return int(v.toBool());
@@ -55,7 +66,7 @@ QVariant toInteger(const FieldDef& def, const QVariant& v)
     return int(n);
 }
 
-QVariant dateFromText(const FieldDef& def, QStringView text)
+QVariant dateValue(const FieldDef& def, QStringView text)
 {
     const QStringView t = text.trimmed();
     if (t.isEmpty())
@@ -66,7 +77,7 @@ QVariant dateFromText(const FieldDef& def, QStringView text)
     return date;
 }
 
-QVariant toDate(const FieldDef& def, const QVariant& v)
+QVariant dateValue(const FieldDef& def, const QVariant& v)
 {
     QDate date;
     if (v.typeId() == QMetaType::QDate)
@@ -74,13 +85,13 @@ QVariant toDate(const FieldDef& def, const QVariant& v)
     else if (v.typeId() == QMetaType::QDateTime)
         date = v.toDateTime().date();
     else
-        return dateFromText(def, v.toString());
+        return dateValue(def, QStringView(v.toString()));
     if (!date.isValid())
         throw TableError(fieldMessage(def, v.toString()));
     return date;
 }
 
-QVariant booleanFromText(const FieldDef& def, QStringView text)
+QVariant booleanValue(const FieldDef& def, QStringView text)
 {
     const QString t = text.trimmed().toString().toLower();
     if (t.isEmpty())
@@ -92,11 +103,11 @@ QVariant booleanFromText(const FieldDef& def, QStringView text)
     throw TableError(fieldMessage(def, text.toString()));
 }
 
-QVariant toBoolean(const FieldDef& def, const QVariant& v)
+QVariant booleanValue(const FieldDef& def, const QVariant& v)
 {
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
-    return booleanFromText(def, v.toString());
+    return booleanValue(def, QStringView(v.toString()));
 }
 
 // Two decimal digits at s[i], or -1.
@@ -120,6 +131,25 @@ QDate fixedShapeDate(QStringView s)
     return QDate(hi * 100 + lo, month, day);
 }
 
+template <typename Input>
+QVariant convert(const FieldDef& def, const Input& in)
+{
+    switch (def.type) {
+    case FieldType::String:
+    case FieldType::FixedString:
+    case FieldType::Memo:
+        return textValue(def, in);
+    case FieldType::Int16:
+    case FieldType::Int32:
+        return integerValue(def, in);
+    case FieldType::Date:
+        return dateValue(def, in);
+    case FieldType::Boolean:
+        return booleanValue(def, in);
+    }
+    return {};
+}
+
 } // namespace
 
 QDate parseDate(QStringView text)
@@ -138,24 +168,7 @@ QDate parseDate(QStringView text)
 
 QVariant toFieldValue(const FieldDef& def, QStringView text)
 {
-    switch (def.type) {
-    case FieldType::String:
-    case FieldType::FixedString:
-    case FieldType::Memo:
-        if (text.isEmpty())
-            return {};
-        if (def.type != FieldType::Memo && def.size > 0 && text.size() > def.size)
-            text = text.first(def.size);
-        return text.toString();
-    case FieldType::Int16:
-    case FieldType::Int32:
-        return integerFromText(def, text);
-    case FieldType::Date:
-        return dateFromText(def, text);
-    case FieldType::Boolean:
-        return booleanFromText(def, text);
-    }
-    return {};
+    return convert(def, text);
 }
 
 QVariant toFieldValue(const FieldDef& def, const QVariant& v)
@@ -163,21 +176,8 @@ QVariant toFieldValue(const FieldDef& def, const QVariant& v)
     if (v.isNull() || !v.isValid())
         return {};
     if (v.typeId() == QMetaType::QString && !isTextType(def.type))
-        return toFieldValue(def, QStringView(*static_cast<const QString*>(v.constData())));
-    switch (def.type) {
-    case FieldType::String:
-    case FieldType::FixedString:
-    case FieldType::Memo:
-        return toText(def, v);
-    case FieldType::Int16:
-    case FieldType::Int32:
-        return toInteger(def, v);
-    case FieldType::Date:
-        return toDate(def, v);
-    case FieldType::Boolean:
-        return toBoolean(def, v);
-    }
-    return {};
+        return convert(def, QStringView(*static_cast<const QString*>(v.constData())));
+    return convert(def, v);
 }
 
 QString valueText(const QVariant& v)

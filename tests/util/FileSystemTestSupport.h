@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the file-system tests: permission bits and links.
 
-#include "support/TempDirAsTmp.h"
+#include "support/TempDir.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "util/FileSystem.h"
 
 #include "FileSystemTestSupport.h"
+#include "support/TempDirAsTmp.h"
 
 #include <QDir>
 #include <QFileInfo>
