@@ -51,8 +51,7 @@ QString FileCommands::deleteQuestion(const QString& file)
 void FileCommands::mpOpenFolderClick()
 {
     catalogue::Catalogue& cat = host_.catalogue();
-    cat.finishPendingEdit();
-    if (!cat.isOpen() || !cat.Ds().hasCurrentRow())
+    if (!cat.finishEditOnRow())
         return;
     const QString folder = util::folderOfPath(cat.Ds().asString(FileName), util::Trailing::Drop);
     if (!folder.isEmpty() && QFileInfo(util::nativeSeparators(folder)).isDir())
@@ -62,8 +61,7 @@ void FileCommands::mpOpenFolderClick()
 void FileCommands::mpCopyFileClick(int tag)
 {
     catalogue::Catalogue& cat = host_.catalogue();
-    cat.finishPendingEdit();
-    if (!cat.isOpen() || !cat.Ds().hasCurrentRow() || tag < CopyTag || tag > DeleteTag)
+    if (!cat.finishEditOnRow() || tag < CopyTag || tag > DeleteTag)
         return;
     const QString source = locateSource();
     if (source.isEmpty())

@@ -3,6 +3,7 @@
 #include "catalogue/BulkChange.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueRecord.h"
+#include "catalogue/FilterCommands.h"
 #include "fileops/FileCommands.h"
 #include "fileops/FileCommandsHost.h"
 #include "fileops/GroupCopy.h"
@@ -31,15 +32,6 @@ std::vector<GroupRow> rowsWithFiles(const table::Dataset& ds)
             rows.push_back({ds.bookmarkAt(i), stored});
     }
     return rows;
-}
-
-void returnTo(table::Dataset& ds, const table::Bookmark& row)
-{
-    try {
-        ds.gotoBookmark(row);
-    } catch (const std::exception&) {
-        // The row left the view; the cursor stays where it is.
-    }
 }
 
 QString reportText(int found, const GroupCopyResult& r, bool move)
@@ -82,8 +74,7 @@ QString FileCommands::groupNothingFoundText()
 void FileCommands::mpCopyFileGroupClick()
 {
     catalogue::Catalogue& cat = host_.catalogue();
-    cat.finishPendingEdit();
-    if (!cat.isOpen() || !cat.Ds().hasCurrentRow())
+    if (!cat.finishEditOnRow())
         return;
     table::Dataset& ds = cat.Ds();
     const QString folder = util::interaction().folderName(QStringLiteral("Выбор папки:"), {});
@@ -133,7 +124,7 @@ void FileCommands::mpCopyFileGroupClick()
         bulk.finish(); // a failed write stops here, before any source is deleted
         if (move)
             group.deleteSources();
-        returnTo(ds, before);
+        catalogue::returnTo(ds, before);
     }
     const QString report = reportText(found, group.result(), move);
     if (!report.isEmpty())
