@@ -99,6 +99,10 @@ bool TFormBook::Hosts::runPage(const exchange::PageRun& run)
     QWidget* sheet = dialog.addPage(run.page);
     dialog.selectPage(run.page);
     dialog.setWindowTitle(run.caption);
+    if (run.resizable) {
+        dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        dialog.setSizeGripEnabled(true);
+    }
     if (run.build)
         run.build(sheet);
     if (util::interaction().runDialog(dialog) != QDialog::Accepted)

@@ -4,6 +4,7 @@
 #include "BookCardFixture.h"
 #include "WindowTestSupport.h"
 #include "catalogue/GroupCommands.h"
+#include "exchange/DescriptionImportPage.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportCommands.h"
 #include "exchange/ImportDbfPage.h"
@@ -62,6 +63,20 @@ TEST_F(ExchangeAndFileItems, DeletingTheRowsFileWithYesRemovesTheFileAndTheRow)
     triggerCommand(*form, "mpDeleteFile");
     ui.verifyAllConsumed();
     EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(ds().recordCount(), 1);
+}
+
+TEST_F(ExchangeAndFileItems, TheDescriptionImportPageCanBeResized)
+{
+    open({{QStringLiteral("Книга 1")}});
+    const QString descriptions = dir.write(QStringLiteral("books/files.bbs"), "a.txt  A book about nothing\r\n");
+    ui.expectOpenFile(exchange::ImportCommands::descriptionDialogTitle(), descriptions);
+    ui.expectDialog(exchange::DescriptionImportPage::caption(), [](QDialog& d) {
+        EXPECT_TRUE(d.isSizeGripEnabled());
+        EXPECT_EQ(d.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }, QDialog::Rejected);
+    triggerCommand(*form, "mImportBBS");
+    ui.verifyAllConsumed();
     EXPECT_EQ(ds().recordCount(), 1);
 }
 
